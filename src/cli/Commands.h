@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ArgumentList.h"
+#include "CliSession.h"
+
+#include <string>
+#include <vector>
+
+namespace vistagon::cli {
+
+// One subcommand: its word, a usage line and its entry point. Entry points throw
+// UsageError for malformed words and return an ExitStatus otherwise.
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(CliSession& session, const std::vector<std::string>& words);
+};
+
+const std::vector<Command>& AllCommands();
+
+int RunInfo(CliSession& session, const std::vector<std::string>& words);
+
+// Runs the whole command line (without the program name); returns the exit status.
+int RunCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace vistagon::cli

@@ -36,7 +36,7 @@ struct RenderSettings {
     CTGAFile* mask = nullptr;
     bool highQuality = false;
     bool useBackground = false;
-    uint32_t backgroundColour = 0;  // packed: bits 0-7 blue, 8-15 green, 16-23 red
+    uint32_t backgroundColour = 0;  // the sky colour as the render job hands it to the renderer
     int quarter = 0;                // partial image 0..4
     OutputKind outputKind = OutputKind::TgaOnly;
 };

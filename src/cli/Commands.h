@@ -19,6 +19,11 @@ struct Command {
 const std::vector<Command>& AllCommands();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& words);
+int RunImport(CliSession& session, const std::vector<std::string>& words);
+int RunTool(CliSession& session, const std::vector<std::string>& words);
+
+// Entry points of the import kinds (listed in ImportCommand.cpp) and tool kinds (ToolCommand.cpp).
+
 
 // Runs the whole command line (without the program name); returns the exit status.
 int RunCommandLine(const std::vector<std::string>& arguments);

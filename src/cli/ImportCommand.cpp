@@ -1,0 +1,14 @@
+#include "Commands.h"
+#include "Subcommands.h"
+
+namespace vistagon::cli {
+
+int RunImport(CliSession& session, const std::vector<std::string>& words)
+{
+    // One line per import filter: name, usage after "import", entry point.
+    static const std::vector<Subcommand> kinds = {
+    };
+    return RunSubcommand("import", kinds, session, words);
+}
+
+}  // namespace vistagon::cli

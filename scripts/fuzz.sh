@@ -1,0 +1,26 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang and runs each for a bounded time.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]      (default 60 seconds, every target)
+set -eu
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+[ $# -gt 0 ] && shift
+sh scripts/install-deps.sh fuzz
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DVISTAGON_FUZZ=ON -DVISTAGON_TESTS=OFF -DVISTAGON_BENCH=OFF >/dev/null
+ninja -C build-fuzz
+targets=$*
+[ -n "$targets" ] || targets=$(cd build-fuzz/fuzz && ls fuzz_*)
+status=0
+for target in $targets; do
+  corpus=fuzz/corpus/${target#fuzz_}
+  work=build-fuzz/corpus/${target#fuzz_}
+  mkdir -p "$work"
+  [ -d "$corpus" ] && cp -n "$corpus"/* "$work"/ 2>/dev/null || true
+  echo "== $target: $seconds s"
+  if ! build-fuzz/fuzz/"$target" -max_total_time="$seconds" -rss_limit_mb=4096 -print_final_stats=1 \
+       -artifact_prefix=build-fuzz/ "$work"; then
+    status=1
+  fi
+done
+exit $status

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian packages a task needs, only those missing (safe to run again).
+#   scripts/install-deps.sh build|test|fuzz|gui
+set -eu
+packages="cmake ninja-build g++ make"
+case "${1:-build}" in
+  build) ;;
+  test) packages="$packages googletest libgtest-dev" ;;
+  fuzz) packages="$packages clang libclang-rt-14-dev" ;;
+  gui) packages="$packages qt6-base-dev" ;;
+  *) echo "usage: $0 build|test|fuzz|gui" >&2; exit 2 ;;
+esac
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+echo "installing:$missing"
+$sudo apt-get update -qq
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/AppContext.h"
+#include "render/RenderTypes.h"
+
+#include <functional>
+#include <string>
+
+namespace vistagon {
+
+class CTGAFile;
+class Projector;
+
+enum class FrameOutcome {
+    Saved,       // drawn, masked and written
+    Cancelled,   // the user stopped it; nothing written
+    SaveFailed,  // drawn, but the image layer could not write it (it has told the user)
+};
+
+// What one frame cost, for the benchmark and the tests.
+struct FrameStatistics {
+    long cellsVisited = 0;    // cells the passes stepped over, thinned ones included
+    long cellsShaded = 0;     // cells nearer than the haze cut-off
+    long trianglesDrawn = 0;  // triangles that survived culling and projection
+};
+
+// The surface renderer of Raw and Final frames. One per job and thread; the
+// elevation grid of the settings may be shared read-only between threads, the
+// projector, its texture and the output image may not.
+class FrameRenderer {
+public:
+    // settings.elevation must be set; the texture shaded is the projector's (SetTexture).
+    FrameRenderer(AppContext& context, Projector& projector, const RenderSettings& settings);
+
+    // Draws the frame of the projector's current camera into output (created at
+    // the output size), shows "%d%%" at every row, pumps once per cell and stops
+    // at the next row once cancelled. Then, unless cancelled, applies the mask,
+    // sets the output kind and saves under fileName. redraw (may be empty) is
+    // called once the image is complete, before it is saved.
+    FrameOutcome RenderFrame(CTGAFile& output, const std::string& fileName, double dustDistance,
+                             const std::function<void()>& redraw = {});
+
+    const FrameStatistics& statistics() const { return statistics_; }
+
+private:
+    AppContext& context_;
+    Projector& projector_;
+    RenderSettings settings_;
+    FrameStatistics statistics_;
+};
+
+}  // namespace vistagon

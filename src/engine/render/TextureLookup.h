@@ -1,0 +1,36 @@
+#pragma once
+
+#include "image/Bgr.h"
+#include "render/Vec4.h"
+
+namespace vistagon {
+
+class CTGAFile;
+class Projector;
+
+// The texture of a job and the plane of the triangle being shaded: a pixel's
+// ray is cut with that plane and the hit's x and y address the texture, one
+// texel per terrain unit.
+class TextureLookup {
+public:
+    void SetTexture(CTGAFile* texture) { texture_ = texture; }
+    CTGAFile* texture() const { return texture_; }
+
+    // The per-triangle part of the hit computation.
+    void PreparePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye);
+    // Where the ray through (column, row) meets the current plane; false when parallel to it.
+    bool Hit(const Projector& projector, double column, double row, double& x, double& y) const;
+
+    Bgr Nearest(const Projector& projector, double column, double row) const;
+    // Gaussian where the pixel covers less than a texel, else five point samples.
+    Bgr Filtered(const Projector& projector, double column, double row);
+
+private:
+    Bgr TexelAt(double x, double y) const;
+
+    CTGAFile* texture_ = nullptr;
+    Vec4 normal_;
+    double offset_ = 0.0;  // (p0 - eye) . normal
+};
+
+}  // namespace vistagon

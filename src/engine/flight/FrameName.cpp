@@ -42,11 +42,17 @@ std::optional<Conversion> ParseConversion(const std::string& text, size_t at)
         while (i < text.size() && std::strchr(set, text[i]) != nullptr && text[i] != '\0') ++i;
         return text.substr(begin, i - begin);
     };
+    // Widths beyond any sensible file name are left as text rather than formatted.
+    constexpr size_t kMaxDigits = 4;
     std::string spec = "%" + take("-+ #0");
-    spec += take("0123456789");
+    const std::string width = take("0123456789");
+    if (width.size() > kMaxDigits) return std::nullopt;
+    spec += width;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        spec += "." + take("0123456789");
+        const std::string precision = take("0123456789");
+        if (precision.size() > kMaxDigits) return std::nullopt;
+        spec += "." + precision;
     }
     Conversion conversion;
     conversion.modifier = take("hljztLq");

@@ -36,7 +36,9 @@ struct RenderSettings {
     CTGAFile* mask = nullptr;
     bool highQuality = false;
     bool useBackground = false;
-    uint32_t backgroundColour = 0;  // the sky colour as the render job hands it to the renderer
+    // The sky colour as "Hintergrund" holds it, 0x00BBGGRR: bits 16-23 become the
+    // first (blue) byte of each pixel, bits 8-15 the second, bits 0-7 the third.
+    uint32_t backgroundColour = 0;
     int quarter = 0;                // partial image 0..4
     OutputKind outputKind = OutputKind::TgaOnly;
 };

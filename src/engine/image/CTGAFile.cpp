@@ -3,7 +3,7 @@
 #include "image/GaussTable.h"
 #include "image/TgaCodec.h"
 #include "platform/FileError.h"
-#include "platform/TempFiles.h"
+#include "platform/RetryingSave.h"
 #include "platform/Truncate.h"
 #include "platform/TextFormat.h"
 #include "platform/messages/CommonMessages.h"
@@ -151,37 +151,13 @@ bool CTGAFile::OnOpenDocument(const std::string& path)
 
 bool CTGAFile::SaveTga(const std::string& path)
 {
-    ReplacingFileWriter writer(path);
-    for (;;) {
-        try {
-            writer.Begin();
-            break;
-        } catch (const FileError&) {
-            if (!AskRetry(context_.ui, FormatText(msg::kCouldNotOpenTga.text, path.c_str()))) return false;
-        }
-    }
-    for (;;) {
-        try {
-            if (!WriteTga(image_.get(), writer.file(), progress_)) {
-                writer.Abandon();
-                context_.ui.ShowMessage(FormatText(msg::kCannotSaveImageKind.text, path.c_str()), MessageIcon::Stop);
-                return false;
-            }
-            writer.Commit();
-            modified_ = false;
-            return true;
-        } catch (const FileError&) {
-            if (!AskRetry(context_.ui, FormatText(msg::kCouldNotSaveTga.text, path.c_str()))) {
-                writer.Abandon();
-                return false;
-            }
-        }
-        try {
-            writer.Begin();  // rewind: start the file again
-        } catch (const FileError&) {
-            // The next write fails again and asks once more.
-        }
-    }
+    const SaveOutcome outcome = SaveWithRetry(context_.ui, path, msg::kCouldNotOpenTga.text, msg::kCouldNotSaveTga.text,
+                                              [this](BinaryFile& file) { return WriteTga(image_.get(), file, progress_); });
+    if (outcome == SaveOutcome::Refused)
+        context_.ui.ShowMessage(FormatText(msg::kCannotSaveImageKind.text, path.c_str()), MessageIcon::Stop);
+    if (outcome != SaveOutcome::Saved) return false;
+    modified_ = false;
+    return true;
 }
 
 bool CTGAFile::OnSaveDocument(const std::string& path)

@@ -1,8 +1,6 @@
 // CTGAFile::WriteYuv: planar 4:2:0 with studio-range BT.601 coefficients.
 #include "image/CTGAFile.h"
-#include "platform/FileError.h"
-#include "platform/TempFiles.h"
-#include "platform/TextFormat.h"
+#include "platform/RetryingSave.h"
 #include "platform/messages/ImageMessages.h"
 
 #include <filesystem>
@@ -71,33 +69,12 @@ void WritePlanes(const CTGAFile& image, BinaryFile& file)
 
 bool CTGAFile::WriteYuv(const std::string& path)
 {
-    const std::string name = YuvName(path);
-    ReplacingFileWriter writer(name);
-    for (;;) {
-        try {
-            writer.Begin();
-            break;
-        } catch (const FileError&) {
-            if (!AskRetry(context_.ui, FormatText(msg::kCouldNotOpenYuv.text, name.c_str()))) return false;
-        }
-    }
-    for (;;) {
-        try {
-            WritePlanes(*this, writer.file());
-            writer.Commit();
-            return true;
-        } catch (const FileError&) {
-            if (!AskRetry(context_.ui, FormatText(msg::kCouldNotSaveYuv.text, name.c_str()))) {
-                writer.Abandon();
-                return false;
-            }
-        }
-        try {
-            writer.Begin();
-        } catch (const FileError&) {
-            // The next write fails again and asks once more.
-        }
-    }
+    const auto write = [this](BinaryFile& file) {
+        WritePlanes(*this, file);
+        return true;
+    };
+    return SaveWithRetry(context_.ui, YuvName(path), msg::kCouldNotOpenYuv.text, msg::kCouldNotSaveYuv.text, write) ==
+           SaveOutcome::Saved;
 }
 
 }  // namespace vistagon

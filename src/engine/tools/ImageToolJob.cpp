@@ -1,0 +1,24 @@
+#include "tools/ImageToolJob.h"
+
+namespace vistagon {
+
+bool ImageToolJob::Run()
+{
+    ResetCancelled();
+    const bool ok = Convert();
+    ClearStatus();
+    return ok;
+}
+
+bool ImageToolJob::OpenWithTarget(CTGAFile& source, const std::string& sourcePath, CTGAFile& target)
+{
+    return source.OnOpenDocument(sourcePath) && target.CreateImage(source.GetWidth(), source.GetHeight());
+}
+
+bool ImageToolJob::SaveUnlessCancelled(CTGAFile& target, const std::string& path)
+{
+    if (WasCancelled()) return true;
+    return target.OnSaveDocument(path);
+}
+
+}  // namespace vistagon

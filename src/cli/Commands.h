@@ -23,6 +23,14 @@ int RunImport(CliSession& session, const std::vector<std::string>& words);
 int RunTool(CliSession& session, const std::vector<std::string>& words);
 
 // Entry points of the import kinds (listed in ImportCommand.cpp) and tool kinds (ToolCommand.cpp).
+int RunToolElevToColor(CliSession& session, const std::vector<std::string>& words);
+int RunToolElevToGray(CliSession& session, const std::vector<std::string>& words);
+int RunToolGrayToElev(CliSession& session, const std::vector<std::string>& words);
+int RunToolConvolve(CliSession& session, const std::vector<std::string>& words);
+int RunToolMerge(CliSession& session, const std::vector<std::string>& words);
+int RunToolMask(CliSession& session, const std::vector<std::string>& words);
+int RunToolResample(CliSession& session, const std::vector<std::string>& words);
+int RunToolRectify(CliSession& session, const std::vector<std::string>& words);
 
 
 // Runs the whole command line (without the program name); returns the exit status.

@@ -26,6 +26,10 @@ public:
     CTGAFile* texture() const { return texture_.texture(); }
 
     void SetCamera(const FrameCamera& camera);
+    // The frame's multiplier of stored elevations. The renderers scale heights
+    // with it rather than with the grid's own z scale, so that frames running
+    // side by side can share one grid.
+    double zScale() const { return zScale_; }
 
     // The eye point of the current frame (already nudged off the lattice).
     const Vec4& Position() const { return eye_; }
@@ -73,6 +77,7 @@ private:
     double pitch_ = 0.0;
     double focal_ = 1.0;
     double roll_ = 0.0;
+    double zScale_ = 1.0;
     double sinRoll_ = 0.0;
     double cosRoll_ = 1.0;
     Mat4 matrix_;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "render/Vec4.h"
+
+#include <array>
+
+namespace vistagon {
+
+class ElevationGrid;
+
+// The twelve terrain points around one mesh cell and the normals of its four
+// corners. With (x, y) the cell corner:
+//
+//            V10 V11              y + 2dy
+//        V6  V7  V8  V9           y + dy
+//        V2  V3  V4  V5           y
+//            V0  V1               y - dy
+//   x - dx   x  x+dx x+2dx
+//
+// The cell's corners are V3, V4, V7, V8; the others serve the normals only.
+class CellStencil {
+public:
+    static constexpr int kPoints = 12;
+
+    // Heights are stored values times zScale.
+    CellStencil(const ElevationGrid& elevation, double zScale, double dx, double dy);
+
+    // Every point and normal computed afresh.
+    void Build(double x, double y);
+    // The stencil of the neighbouring cell in the same row (x = the new corner,
+    // one step to the right when toRight, else to the left). A height or normal
+    // is carried over only where its coordinates come out bit for bit the same
+    // as the full computation, so the result always equals Build(x, y).
+    void Advance(double x, double y, bool toRight);
+
+    const Vec4& V(int i) const { return points_[static_cast<size_t>(i)]; }
+    const Vec4& N3() const { return n3_; }
+    const Vec4& N4() const { return n4_; }
+    const Vec4& N7() const { return n7_; }
+    const Vec4& N8() const { return n8_; }
+
+private:
+    void PlacePoints(double x, double y);
+    double Height(double x, double y) const;
+
+    const ElevationGrid& elevation_;
+    double zScale_;
+    double dx_;
+    double dy_;
+    std::array<Vec4, kPoints> points_{};
+    Vec4 n3_, n4_, n7_, n8_;
+};
+
+}  // namespace vistagon

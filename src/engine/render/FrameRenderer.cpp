@@ -1,0 +1,80 @@
+#include "render/FrameRenderer.h"
+
+#include "image/CTGAFile.h"
+#include "image/ElevationGrid.h"
+#include "platform/RowProgress.h"
+#include "platform/Truncate.h"
+#include "render/CellPainter.h"
+#include "render/Projector.h"
+#include "render/TraversalPasses.h"
+#include "render/TriangleRaster.h"
+#include "render/VisibleRegion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vistagon {
+
+namespace {
+
+// The observer splits the passes and measures the haze, a little off the eye.
+constexpr double kObserverNudge = 0.00008;
+
+// The scene's colour value 0x00BBGGRR as the image's packed pixel (blue in bits 0-7).
+uint32_t PackedPixel(uint32_t colour)
+{
+    return ((colour >> 16) & 0xFF) | (colour & 0xFF00) | ((colour & 0xFF) << 16);
+}
+
+uint8_t SkyGray(const Vec4& light)
+{
+    const double level = std::fabs(light.z) * 256.0;
+    if (!(level > 0.0)) return 0;
+    return level >= 255.0 ? 255 : static_cast<uint8_t>(level);
+}
+
+}  // namespace
+
+FrameRenderer::FrameRenderer(AppContext& context, Projector& projector, const RenderSettings& settings)
+    : context_(context), projector_(projector), settings_(settings)
+{
+}
+
+FrameOutcome FrameRenderer::RenderFrame(CTGAFile& output, const std::string& fileName, double dustDistance,
+                                        const std::function<void()>& redraw)
+{
+    statistics_ = FrameStatistics{};
+    if (settings_.useBackground)
+        output.FillPacked(PackedPixel(settings_.backgroundColour));
+    else
+        output.FillGray(SkyGray(projector_.light()));
+
+    const ElevationGrid& elevation = *settings_.elevation;
+    const int width = settings_.outputWidth;
+    const int height = settings_.outputHeight;
+    TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality);
+
+    const Vec4& eye = projector_.Position();
+    const Vec4 observer = Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);
+    const double gridWidth = elevation.GetGridWidth();
+    const double gridHeight = elevation.GetGridHeight();
+    const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
+    const double dx = gridWidth / settings_.divisionsX;
+    const double dy = gridHeight / settings_.divisionsY;
+    const TraversalRects rects = SplitRegion(region, observer.x, observer.y, dx, dy);
+    const double increment = 100.0 / ((settings_.divisionsX + 1) * (settings_.divisionsY + 1));
+
+    CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
+    TraversalPasses passes(context_.ui, painter, settings_.mode, rects, dx, dy, increment, statistics_);
+    passes.Run();
+
+    if (redraw) redraw();
+    ShowPercent(&context_.ui.Status(), TruncateToInt(passes.progress()));
+    if (context_.ui.IsCancelled()) return FrameOutcome::Cancelled;
+
+    if (settings_.mask != nullptr) output.ApplyMask(*settings_.mask);
+    output.SetOutputMode(settings_.outputKind);
+    return output.OnSaveDocument(fileName) ? FrameOutcome::Saved : FrameOutcome::SaveFailed;
+}
+
+}  // namespace vistagon

@@ -1,0 +1,166 @@
+#include "render/Projector.h"
+
+#include "render/TriangleRaster.h"
+
+#include <cmath>
+
+namespace vistagon {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kLatticeNudge = 0.00001;
+constexpr double kScreenLimit = 16384.0;
+
+double Radians(double degrees)
+{
+    return degrees * kPi / 180.0;
+}
+
+int ReadQuarter(const Profile& profile)
+{
+    const int quarter = profile.GetInt("Settings", "Quarter", 0);
+    return (quarter < 0 || quarter > 4) ? 0 : quarter;
+}
+
+bool WithinScreenLimit(double value)
+{
+    return value >= -kScreenLimit && value <= kScreenLimit;
+}
+
+// The camera chain from terrain coordinates to the picture: heading, pitch,
+// roll, then the axis exchange that makes the viewing axis the third one.
+Mat4 ViewRotation(double heading, double pitch, double roll)
+{
+    const double ch = std::cos(heading), sh = std::sin(heading);
+    const double cp = std::cos(pitch), sp = std::sin(pitch);
+    const double cr = std::cos(roll), sr = std::sin(roll);
+    const Mat4 aboutZ = Mat4::Rows({ch, sh, 0, 0}, {-sh, ch, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1});
+    const Mat4 aboutX = Mat4::Rows({1, 0, 0, 0}, {0, cp, -sp, 0}, {0, sp, cp, 0}, {0, 0, 0, 1});
+    const Mat4 rollAxis = Mat4::Rows({cr, 0, sr, 0}, {0, 1, 0, 0}, {-sr, 0, cr, 0}, {0, 0, 0, 1});
+    const Mat4 mirrorZ = Mat4::Rows({1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {0, 0, 0, 1});
+    const Mat4 exchange = Mat4::Rows({1, 0, 0, 0}, {0, 0, 1, 0}, {0, -1, 0, 0}, {0, 0, 0, 1});
+    return aboutZ * aboutX * rollAxis * mirrorZ * exchange;
+}
+
+}  // namespace
+
+Projector::Projector(AppContext& context, const Vec4& light, int outputWidth, int outputHeight)
+    : light_(light), quarter_(ReadQuarter(context.profile))
+{
+    light_.Normalize();
+    const double w = outputWidth;
+    const double h = outputHeight;
+    switch (quarter_) {
+    case 1: cx_ = w; cy_ = -h; break;
+    case 2: cx_ = 0; cy_ = -h; break;
+    case 3: cx_ = w; cy_ = 0; break;
+    case 4: cx_ = 0; cy_ = 0; break;
+    default: cx_ = w / 2; cy_ = -h / 2; break;
+    }
+}
+
+void Projector::SetCamera(const FrameCamera& camera)
+{
+    eye_ = camera.position;
+    eye_.x += kLatticeNudge;
+    eye_.y += kLatticeNudge;
+    eye_.z += kLatticeNudge;
+
+    const double f = quarter_ != 0 ? 2.0 * camera.focalLength : camera.focalLength;
+    const double heading = Radians(camera.heading);
+    const double pitch = Radians(camera.pitch);
+    const double roll = Radians(camera.roll);
+    const double ch = std::cos(heading), sh = std::sin(heading);
+    const double cp = std::cos(pitch), sp = std::sin(pitch);
+
+    view_ = Vec4::Direction(f * cp * sh + kLatticeNudge, f * cp * ch + kLatticeNudge, f * sp + kLatticeNudge);
+    const double horizontal = std::sqrt(view_.x * view_.x + view_.y * view_.y);
+    right_ = Vec4::Direction(view_.y / horizontal, -view_.x / horizontal, 0);
+    right_.Normalize();
+    up_ = right_.Cross(view_);
+    up_.w = 0;
+    up_.Normalize();
+
+    heading_ = camera.heading;
+    pitch_ = camera.pitch;
+    focal_ = f;
+    roll_ = camera.roll;
+    zScale_ = camera.zScale;
+    sinRoll_ = std::sin(roll);
+    cosRoll_ = std::cos(roll);
+
+    const Vec4 centre = eye_ + Vec4::Direction(cp * sh, cp * ch, sp) * f;
+    const Mat4 perspective = Mat4::Rows({f, 0, 0, 0}, {0, f, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, f});
+    matrix_ = Mat4::Translation(-centre.x, -centre.y, -centre.z) * ViewRotation(heading, pitch, roll) * perspective *
+              Mat4::Translation(cx_, cy_, 0);
+}
+
+Vec4 Projector::RayThroughPixel(double column, double row) const
+{
+    const double u = column - cx_;
+    const double v = -row - cy_;
+    const double s = u * cosRoll_ + v * sinRoll_;
+    const double t = -u * sinRoll_ + v * cosRoll_;
+    return view_ + right_ * s + up_ * t;
+}
+
+double Projector::HitPlane(double column, double row, const Vec4& p0, const Vec4& p1, const Vec4& p2,
+                           Vec4& point) const
+{
+    const Vec4 ray = RayThroughPixel(column, row);
+    const Vec4 normal = (p1 - p0).Cross(p2 - p0);
+    const Vec4 toPlane = p0 - eye_;
+    const double denominator = ray.x * normal.x + ray.y * normal.y + ray.z * normal.z;
+    if (denominator == 0.0) {
+        point = eye_;
+        return 0.0;
+    }
+    const double t = (toPlane.x * normal.x + toPlane.y * normal.y + toPlane.z * normal.z) / denominator;
+    point = Vec4::Point(eye_.x + t * ray.x, eye_.y + t * ray.y, eye_.z + t * ray.z);
+    return t;
+}
+
+bool Projector::ProjectPoint(const Vec4& point, int& x, int& y) const
+{
+    const Vec4 p = matrix_.Transform(point);
+    if (p.w < 0.0) return false;
+    const double w = p.w < 1e-18 ? 1e-18 : p.w;
+    const double sx = p.x / w;
+    const double sy = -(p.y / w);
+    if (!WithinScreenLimit(sx) || !WithinScreenLimit(sy)) return false;
+    // Rounding down keeps quarters of a partial image in register across their edges.
+    x = static_cast<int>(std::floor(sx));
+    y = static_cast<int>(std::floor(sy));
+    return true;
+}
+
+bool Projector::DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
+                             const Vec4& n2, double fog, TriangleRaster& raster) const
+{
+    const Vec4 centroid = (p0 + p1 + p2) / 3.0;
+    const Vec4 face = (p1 - p0).Cross(p2 - p0);
+    if (!(face.Dot(centroid - eye_) > 0.0)) return false;
+
+    const Vec4* points[3] = {&p0, &p1, &p2};
+    RasterVertex vertices[3];
+    for (int i = 0; i < 3; ++i) {
+        const Vec4 p = matrix_.Transform(*points[i]);
+        if (!(p.w > 0.0)) return false;
+        const double sx = p.x / p.w;
+        const double sy = -(p.y / p.w);
+        if (!WithinScreenLimit(sx) || !WithinScreenLimit(sy)) return false;
+        vertices[i].x = static_cast<int>(std::floor(sx));
+        vertices[i].y = static_cast<int>(std::floor(sy));
+    }
+    vertices[0].point = &p0;
+    vertices[1].point = &p1;
+    vertices[2].point = &p2;
+    vertices[0].normal = &n0;
+    vertices[1].normal = &n1;
+    vertices[2].normal = &n2;
+    raster.Draw(vertices, fog);
+    return true;
+}
+
+}  // namespace vistagon

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "render/RenderTypes.h"
+#include "render/VisibleRegion.h"
+
+#include <array>
+
+namespace vistagon {
+
+class CellPainter;
+class UserInteraction;
+struct FrameStatistics;
+
+// The corner coordinates of the first and last cell of one quadrant around the observer.
+struct TraversalRect {
+    double x0 = 0.0;
+    double x1 = 0.0;
+    double y0 = 0.0;
+    double y1 = 0.0;
+};
+
+using TraversalRects = std::array<TraversalRect, 4>;
+
+// Cuts the region into the four quadrants around the observer (ox, oy),
+// snapped to the cell lattice so that each ends one cell short of the
+// observer's cell column and row.
+TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, double dx, double dy);
+
+// The painter's order: four quadrant passes from the far edges toward the
+// observer, then the observer's own column and row, its own cell last. Shows
+// "%d%%" at every row, pumps once per cell and stops at the next row once
+// the user cancels (the observer's row and column passes always finish).
+class TraversalPasses {
+public:
+    TraversalPasses(UserInteraction& ui, CellPainter& painter, RenderMode mode, const TraversalRects& rects, double dx,
+                    double dy, double progressIncrement, FrameStatistics& statistics);
+
+    void Run();
+    double progress() const { return progress_; }
+
+private:
+    // A run of rows or of cells: from start toward limit, or a single position.
+    struct Sweep {
+        double start;
+        double limit;
+        int direction;           // +1 up, -1 down, 0 the single position start
+        bool excludeLimit = false;  // up to, but excluding, limit
+    };
+    struct Pass {
+        Sweep rows;
+        Sweep cells;
+        bool skipped;
+        bool testsCancel;
+        bool thinned;      // Raw thinning applies
+        bool fullStencil;  // every cell computes its stencil afresh
+    };
+
+    std::array<Pass, 8> Plan() const;
+    void RunPass(const Pass& pass);
+    static bool Continues(const Sweep& sweep, double value);
+    void ShowProgress();
+
+    UserInteraction& ui_;
+    CellPainter& painter_;
+    RenderMode mode_;
+    TraversalRects q_;
+    double dx_;
+    double dy_;
+    double increment_;
+    FrameStatistics& statistics_;
+    double progress_ = 0.0;
+    int rowCounter_ = 0;
+};
+
+}  // namespace vistagon

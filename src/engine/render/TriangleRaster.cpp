@@ -1,0 +1,184 @@
+#include "render/TriangleRaster.h"
+
+#include "image/CTGAFile.h"
+#include "platform/Truncate.h"
+#include "render/Projector.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace vistagon {
+
+namespace {
+
+// The step of an edge that spans no rows: steep enough to leave the picture at once.
+constexpr double kFlatEdgeStep = 3.4028235e38;
+
+double EdgeStep(int run, int rise)
+{
+    return rise == 0 ? run * kFlatEdgeStep : static_cast<double>(run) / rise;
+}
+
+// Span ends may lie far outside the picture (flat edges); clamp before converting.
+int ClampedFloor(double edge, int low, int high)
+{
+    const double value = std::floor(edge);
+    if (!(value > low)) return low;
+    if (value > high) return high;
+    return static_cast<int>(value);
+}
+
+uint8_t ShadedByte(double value, double cosine, double keep, int haze)
+{
+    const int shaded = static_cast<int>(value * cosine * keep) + haze;
+    return static_cast<uint8_t>(std::min(shaded, 255));
+}
+
+}  // namespace
+
+TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax,
+                               bool highQuality)
+    : image_(image), projector_(projector), texture_(projector.texture()), light_(light),
+      xMax_(xMax), yMax_(yMax), highQuality_(highQuality)
+{
+    light_.Normalize();
+    hazeLevel_ = std::fabs(light_.z);
+    lastColumn_ = std::min(xMax_, image_.GetWidth() - 1);
+    firstRow_ = std::max(yMin_, yMax_ - (image_.GetHeight() - 1));
+    lastRow_ = yMax_;
+    base_ = image_.PixelBase();
+    stride_ = image_.Stride();
+}
+
+void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading)
+{
+    const long long x0 = v[0].x, y0 = v[0].y, x1 = v[1].x, y1 = v[1].y, x2 = v[2].x, y2 = v[2].y;
+    const long long determinant = x0 * (y1 - y2) + x1 * (y2 - y0) + x2 * (y0 - y1);
+    if (determinant == 0) {
+        shading.flat = true;
+        shading.average = (*v[0].normal + *v[1].normal + *v[2].normal) / 3.0;
+        return;
+    }
+    shading.flat = false;
+    const double det = static_cast<double>(determinant);
+    const double ay[3] = {static_cast<double>(y1 - y2), static_cast<double>(y2 - y0), static_cast<double>(y0 - y1)};
+    const double bx[3] = {static_cast<double>(x2 - x1), static_cast<double>(x0 - x2), static_cast<double>(x1 - x0)};
+    const double dxy[3] = {static_cast<double>(x1 * y2 - x2 * y1), static_cast<double>(x2 * y0 - x0 * y2),
+                           static_cast<double>(x0 * y1 - x1 * y0)};
+    const auto solve = [&](double c0, double c1, double c2) {
+        return Gradient{(c0 * ay[0] + c1 * ay[1] + c2 * ay[2]) / det, (c0 * bx[0] + c1 * bx[1] + c2 * bx[2]) / det,
+                        (c0 * dxy[0] + c1 * dxy[1] + c2 * dxy[2]) / det};
+    };
+    const Vec4& n0 = *v[0].normal;
+    const Vec4& n1 = *v[1].normal;
+    const Vec4& n2 = *v[2].normal;
+    shading.nx = solve(n0.x, n1.x, n2.x);
+    shading.ny = solve(n0.y, n1.y, n2.y);
+    shading.nz = solve(n0.z, n1.z, n2.z);
+}
+
+void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
+{
+    // Stable sort by row, top of the picture first.
+    if (vertices[1].y < vertices[0].y) std::swap(vertices[0], vertices[1]);
+    if (vertices[2].y < vertices[1].y) {
+        std::swap(vertices[1], vertices[2]);
+        if (vertices[1].y < vertices[0].y) std::swap(vertices[0], vertices[1]);
+    }
+
+    Shading shading;
+    shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
+    shading.keep = 1.0 - fog;
+    PlaneGradients(vertices, shading);
+    if (texture_ != nullptr)
+        projector_.PrepareTexturePlane(*vertices[0].point, *vertices[1].point, *vertices[2].point);
+
+    DrawLowerHalf(vertices, shading);
+    DrawUpperHalf(vertices, shading);
+}
+
+void TriangleRaster::DrawLowerHalf(const RasterVertex (&v)[3], const Shading& shading)
+{
+    const double towardMiddle = EdgeStep(v[1].x - v[2].x, v[2].y - v[1].y);
+    const double towardTop = EdgeStep(v[0].x - v[2].x, v[2].y - v[0].y);
+    const double leftStep = std::min(towardMiddle, towardTop);
+    const double rightStep = std::max(towardMiddle, towardTop);
+    double left = v[2].x;
+    double right = v[2].x;
+    const int lastRow = std::max(v[1].y, yMin_);
+    for (int row = v[2].y; row >= lastRow; --row) {
+        if (row <= yMax_) ShadeRow(row, left, right, shading);
+        left += leftStep;
+        right += rightStep;
+    }
+}
+
+void TriangleRaster::DrawUpperHalf(const RasterVertex (&v)[3], const Shading& shading)
+{
+    const double towardMiddle = EdgeStep(v[0].x - v[1].x, v[0].y - v[1].y);
+    const double towardBottom = EdgeStep(v[0].x - v[2].x, v[0].y - v[2].y);
+    const double leftStep = std::min(towardMiddle, towardBottom);
+    const double rightStep = std::max(towardMiddle, towardBottom);
+    double left = v[0].x;
+    double right = v[0].x;
+    const int lastRow = std::min(v[1].y, yMax_);
+    for (int row = v[0].y; row <= lastRow; ++row) {
+        if (row >= yMin_) ShadeRow(row, left, right, shading);
+        left += leftStep;
+        right += rightStep;
+    }
+}
+
+uint8_t* TriangleRaster::PixelAt(int column, int row) const
+{
+    return base_ + static_cast<size_t>(yMax_ - row) * stride_ + 3 * static_cast<size_t>(column);
+}
+
+Bgr TriangleRaster::Texel(int column, int row)
+{
+    return highQuality_ ? projector_.TextureSampleFiltered(column, row) : projector_.TextureSampleNearest(column, row);
+}
+
+void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading)
+{
+    // Rows and columns outside the image would be dropped pixel by pixel; skip them whole.
+    if (row < firstRow_ || row > lastRow_) return;
+    const int left = ClampedFloor(leftEdge, xMin_, xMax_);
+    const int right = std::min(ClampedFloor(rightEdge, xMin_, xMax_), lastColumn_);
+    if (left > right) return;
+
+    double nx = shading.average.x, ny = shading.average.y, nz = shading.average.z;
+    if (!shading.flat) {
+        nx = shading.nx.a * left + shading.nx.b * row + shading.nx.d;
+        ny = shading.ny.a * left + shading.ny.b * row + shading.ny.d;
+        nz = shading.nz.a * left + shading.nz.b * row + shading.nz.d;
+    }
+    const double keep = shading.keep;
+    const int haze = shading.haze;
+    const uint8_t hazeByte = static_cast<uint8_t>(std::clamp(haze, 0, 255));
+    uint8_t* pixel = PixelAt(left, row);
+    for (int column = left; column <= right; ++column, pixel += 3) {
+        const double cosine =
+            (light_.x * nx + light_.y * ny + light_.z * nz) / std::sqrt(nx * nx + ny * ny + nz * nz);
+        if (cosine >= 0.0) {
+            if (texture_ != nullptr) {
+                const Bgr texel = Texel(column, row);
+                pixel[0] = ShadedByte(texel.b, cosine, keep, haze);
+                pixel[1] = ShadedByte(texel.g, cosine, keep, haze);
+                pixel[2] = ShadedByte(texel.r, cosine, keep, haze);
+            } else {
+                pixel[0] = pixel[1] = pixel[2] = ShadedByte(255.0, cosine, keep, haze);
+            }
+        } else {
+            pixel[0] = pixel[1] = pixel[2] = hazeByte;
+        }
+        if (!shading.flat) {
+            nx += shading.nx.a;
+            ny += shading.ny.a;
+            nz += shading.nz.a;
+        }
+    }
+}
+
+}  // namespace vistagon

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "image/Bgr.h"
+#include "render/Vec4.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vistagon {
+
+class CTGAFile;
+class Projector;
+
+// One corner of a projected triangle: its pixel position (row growing
+// downward), terrain point and normal.
+struct RasterVertex {
+    int x = 0;
+    int y = 0;
+    const Vec4* point = nullptr;
+    const Vec4* normal = nullptr;
+};
+
+// Scan-converts and shades the triangles of one frame into the output image:
+// normals interpolated in screen space, diffuse light, the cell's haze and the
+// projector's texture (nearest, or filtered in high quality). No depth test:
+// the triangle drawn last wins.
+class TriangleRaster {
+public:
+    // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
+    TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality);
+
+    void Draw(RasterVertex (&vertices)[3], double fog);
+
+private:
+    // A normal component as a plane over the picture: a * X + b * Y + d.
+    struct Gradient {
+        double a = 0.0;
+        double b = 0.0;
+        double d = 0.0;
+    };
+    struct Shading {
+        Gradient nx, ny, nz;
+        bool flat = true;
+        Vec4 average;
+        int haze = 0;
+        double keep = 1.0;
+    };
+
+    static void PlaneGradients(const RasterVertex (&v)[3], Shading& shading);
+    void DrawLowerHalf(const RasterVertex (&v)[3], const Shading& shading);
+    void DrawUpperHalf(const RasterVertex (&v)[3], const Shading& shading);
+    void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
+    uint8_t* PixelAt(int column, int row) const;
+    Bgr Texel(int column, int row);
+
+    CTGAFile& image_;
+    Projector& projector_;
+    CTGAFile* texture_;
+    Vec4 light_;
+    double hazeLevel_;
+    int xMin_ = 0;
+    int yMin_ = 0;
+    int xMax_;
+    int yMax_;
+    bool highQuality_;
+    // The writable part of the clip rectangle.
+    int lastColumn_;
+    int firstRow_;
+    int lastRow_;
+    uint8_t* base_;
+    size_t stride_;
+};
+
+}  // namespace vistagon

@@ -1,7 +1,9 @@
 #include "image/CTGAFile.h"
+#include "image/GaussTable.h"
 #include "image/TgaImage.h"
 #include "support/ScriptedInteraction.h"
 
+#include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -337,6 +339,29 @@ TEST(TgaCreate, AnImpossibleSizeSaysSo)
     EXPECT_FALSE(image.CreateImage(70000, 10));
     ASSERT_EQ(t.ui.shown.size(), 1u);
     EXPECT_EQ(t.ui.shown[0].text, "Could not create TGA file.");
+}
+
+}  // namespace
+}  // namespace vistagon
+
+namespace vistagon {
+namespace {
+
+TEST(GaussTable, FollowsTheAntialiasingSetting)
+{
+    test::TestContext t;
+    CTGAFile first(t.context);
+    EXPECT_DOUBLE_EQ(GaussTable()[0], 1.0);
+    EXPECT_DOUBLE_EQ(GaussTable()[10], std::exp(-1.0));
+    EXPECT_DOUBLE_EQ(GaussTable()[80], std::exp(-8.0));
+    t.context.profile.WriteInt("Settings", "Antialiasing", 20);
+    CTGAFile second(t.context);  // every image rebuilds the table
+    EXPECT_DOUBLE_EQ(GaussTable()[20], std::exp(-1.0));
+    t.context.profile.WriteInt("Settings", "Antialiasing", -3);
+    CTGAFile third(t.context);
+    EXPECT_DOUBLE_EQ(GaussTable()[1], std::exp(-1.0));
+    t.context.profile.WriteInt("Settings", "Antialiasing", 10);
+    CTGAFile restored(t.context);
 }
 
 }  // namespace

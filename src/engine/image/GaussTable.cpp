@@ -27,7 +27,7 @@ SharedGaussTable& Shared()
 
 void BuildGaussTable(int antialiasing)
 {
-    if (antialiasing == 0) antialiasing = 1;
+    if (antialiasing <= 0) antialiasing = 1;
     SharedGaussTable& table = Shared();
     std::lock_guard lock(table.mutex);
     if (table.builtFor == antialiasing) return;

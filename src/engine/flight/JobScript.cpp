@@ -18,12 +18,4 @@ bool ReadJobScript(const std::string& path, JobScript& script)
     return true;
 }
 
-uint32_t BackgroundPixelValue(uint32_t colour)
-{
-    const uint32_t red = colour & 0xFF;
-    const uint32_t green = (colour >> 8) & 0xFF;
-    const uint32_t blue = (colour >> 16) & 0xFF;
-    return blue | (green << 8) | (red << 16);
-}
-
 }  // namespace vistagon

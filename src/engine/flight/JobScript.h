@@ -3,7 +3,6 @@
 #include "flight/PathCurve.h"
 #include "scene/SceneParameters.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,9 +20,5 @@ struct JobScript {
 
 // False when the file is not a scene script.
 bool ReadJobScript(const std::string& path, JobScript& script);
-
-// The scene's colour value 0x00BBGGRR as the renderer's background pixel
-// value: bytes blue, green, red, 0 in memory order.
-uint32_t BackgroundPixelValue(uint32_t colour);
 
 }  // namespace vistagon

@@ -1,0 +1,59 @@
+#include "flight/Calculate.h"
+
+#include "platform/TempFiles.h"
+#include "scene/SceneScript.h"
+
+namespace vistagon {
+
+namespace {
+
+// Restores the document's modified state and the form's job flag on every way out.
+class JobRunningGuard {
+public:
+    JobRunningGuard(SceneForm& form, bool wasModified) : form_(form), wasModified_(wasModified) {}
+    ~JobRunningGuard()
+    {
+        if (running_) form_.SetJobRunning(false);
+        form_.SetModified(wasModified_);
+    }
+    JobRunningGuard(const JobRunningGuard&) = delete;
+    JobRunningGuard& operator=(const JobRunningGuard&) = delete;
+
+    void Start()
+    {
+        running_ = true;
+        form_.SetJobRunning(true);
+    }
+
+private:
+    SceneForm& form_;
+    bool wasModified_;
+    bool running_ = false;
+};
+
+}  // namespace
+
+CalculateResult Calculate(AppContext& context, SceneForm& form, RenderMode mode, RenderHost& host,
+                          const RenderJobOptions& options)
+{
+    JobRunningGuard guard(form, form.IsModified());
+    CalculateResult result;
+    const std::optional<SceneParameters> values = form.TakeValues();
+    if (!values) return result;
+    result.problem = ValidateScene(*values);
+    if (result.problem) return result;
+
+    result.stage = CalculateResult::Stage::NotWritten;
+    FileRemover temporary;
+    if (!WithSceneRetry(context.ui, "VIST", [&] { temporary.Reset(MakeTempFileName("VIST")); })) return result;
+    const std::string& path = temporary.path();
+    if (!WithSceneRetry(context.ui, path, [&] { CopyScene(form.DocumentPath(), path); })) return result;
+    if (!WithSceneRetry(context.ui, path, [&] { WriteScene(*values, path); })) return result;
+
+    result.stage = CalculateResult::Stage::Rendered;
+    guard.Start();
+    result.report = RunJob(context, host, path, mode, options);
+    return result;
+}
+
+}  // namespace vistagon

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "flight/FrameWorker.h"
+#include "flight/PlannedFrame.h"
+#include "flight/RecorderLog.h"
+#include "flight/RenderHost.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace vistagon {
+
+struct FrameTally {
+    int finished = 0;  // drawn, and saved in Raw and Final
+    int failed = 0;    // drawn, but could not be saved
+    bool stopped = false;
+};
+
+// Draws the frames of a flight plan with one or more workers. One worker runs
+// on the calling thread and pumps the job's interaction itself; several run on
+// threads of their own while the calling thread pumps. Frames are handed out in
+// plan order, so their files do not depend on the number of workers, and the
+// recorder rows are written in plan order for every frame that was finished.
+class FrameScheduler {
+public:
+    FrameScheduler(AppContext& context, RenderHost& host, const FrameSetup& setup, RecorderLog* log);
+    ~FrameScheduler();
+
+    // Makes the workers (at most one per frame); false when their images
+    // cannot be made. A single worker draws into hostImage when there is one.
+    bool Prepare(int workers, size_t frames, CTGAFile* hostImage);
+    FrameTally Run(const FlightPlan& plan);
+
+private:
+    struct Slot {
+        std::atomic<int> frame{-1};  // plan position being drawn
+        std::atomic<int> percent{0};
+    };
+
+    FrameTally RunHere(const FlightPlan& plan);
+    FrameTally RunSideBySide(const FlightPlan& plan);
+    void WorkLoop(FrameWorker& worker, Slot& slot, const FlightPlan& plan);
+    void Finish(size_t position, FrameResult result);
+    void PumpOnThisThread();
+    void ShowPercent(Slot& slot, int percent);
+    void WriteFinishedRows(bool skipUnfinished);
+    void ReportProgress();
+    FrameTally Tally();
+
+    AppContext& context_;
+    RenderHost& host_;
+    FrameSetup setup_;
+    RecorderLog* log_;
+    int redrawIntervalMs_;
+
+    std::vector<std::unique_ptr<FrameWorker>> workers_;
+    std::vector<std::unique_ptr<Slot>> slots_;
+    std::mutex uiLock_;  // the job's interaction, when workers run side by side
+
+    std::mutex resultsLock_;
+    std::condition_variable resultsChanged_;
+    const FlightPlan* plan_ = nullptr;
+    std::vector<std::optional<FrameResult>> results_;
+    FrameTally tally_;
+    size_t nextRow_ = 0;
+    std::atomic<size_t> nextFrame_{0};
+    int idleWorkers_ = 0;
+    std::atomic<bool> abandoned_{false};
+    std::exception_ptr failure_;
+
+    long pumpsSinceClock_ = 0;
+    std::chrono::steady_clock::time_point lastRedraw_;
+    int lastShownPercent_ = -1;
+};
+
+}  // namespace vistagon

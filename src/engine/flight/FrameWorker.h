@@ -1,0 +1,58 @@
+#pragma once
+
+#include "flight/PlannedFrame.h"
+#include "flight/WorkerInteraction.h"
+#include "image/CTGAFile.h"
+#include "render/FrameRenderer.h"
+#include "render/Projector.h"
+#include "render/WirePreview.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vistagon {
+
+// What stays fixed for every frame of a job.
+struct FrameSetup {
+    RenderSettings settings;  // the job's terrain, texture and mask; the mask is only read
+    std::string outputTemplate;
+    int offset = 0;
+    LineCanvas* canvas = nullptr;  // Preview
+};
+
+enum class FrameResult { Finished, SaveFailed, Cancelled };
+
+// One renderer of frames with everything it draws with: its own output image,
+// projector and texture, so that several can draw side by side over one
+// terrain and one mask.
+class FrameWorker {
+public:
+    // image: the window's image to draw into, or none to make one of the output
+    // size. copyTexture: give the worker a texture of its own (its sampling
+    // keeps state). None when an image cannot be made (the image layer has said why).
+    static std::unique_ptr<FrameWorker> Create(AppContext& jobContext, const FrameSetup& setup,
+                                               std::unique_ptr<WorkerInteraction> interaction, CTGAFile* image,
+                                               bool copyTexture);
+
+    FrameResult Render(const PlannedFrame& frame, const std::function<void()>& redraw);
+
+    UserInteraction& ui() { return *interaction_; }
+    const CTGAFile* image() const { return image_; }
+
+private:
+    FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::unique_ptr<WorkerInteraction> interaction);
+    bool MakeImages(CTGAFile* image, bool copyTexture);
+
+    std::unique_ptr<WorkerInteraction> interaction_;
+    AppContext context_;
+    FrameSetup setup_;
+    std::unique_ptr<CTGAFile> ownImage_;
+    std::unique_ptr<CTGAFile> ownTexture_;
+    CTGAFile* image_ = nullptr;
+    std::optional<Projector> projector_;
+    std::optional<FrameRenderer> renderer_;
+    std::optional<WireLattice> lattice_;
+};
+
+}  // namespace vistagon

@@ -8,6 +8,9 @@ const std::vector<Command>& AllCommands()
         {"info", "info FILE                      header of a TGA file, or the values of a scene", RunInfo},
         {"import", "import KIND ...                convert foreign elevation data into an elevation file", RunImport},
         {"tool", "tool KIND ...                  image tools on TGA files", RunTool},
+        {"render", "render SCENE.vgs [--mode final|raw|preview] [--jobs N] [--frames A-B]\n"
+                   "                               render a scene's frames into the current folder", RunRender},
+        {"demo", "demo [DIR] [--jobs N]          make a terrain and two scenes in DIR (default ./vistagon-demo) and render them", RunDemo},
     };
     return commands;
 }

@@ -1,0 +1,135 @@
+#include "SceneRendering.h"
+
+#include "RenderProgressDisplay.h"
+#include "flight/Calculate.h"
+#include "flight/FrameName.h"
+#include "flight/RecorderLog.h"
+#include "platform/BinaryFile.h"
+#include "platform/TextFormat.h"
+#include "platform/messages/CommonMessages.h"
+#include "platform/messages/SceneMessages.h"
+#include "scene/SceneScript.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace vistagon::cli {
+
+namespace {
+
+// The command line's scene form: the file's values, unmodified.
+class FileSceneForm : public SceneForm {
+public:
+    FileSceneForm(SceneParameters values, std::string path) : values_(std::move(values)), path_(std::move(path)) {}
+
+    std::optional<SceneParameters> TakeValues() override { return values_; }
+    std::string DocumentPath() const override { return path_; }
+    bool IsModified() const override { return false; }
+    void SetModified(bool) override {}
+    void SetJobRunning(bool) override {}
+
+private:
+    SceneParameters values_;
+    std::string path_;
+};
+
+// Preview on the command line draws nowhere; it counts the lines of the wire model.
+class CountingHost : public RenderHost, public LineCanvas {
+public:
+    explicit CountingHost(RenderProgressDisplay& display) : display_(display) {}
+
+    LineCanvas* PreviewCanvas() override { return this; }
+    void Repaint() override {}
+    void DrawLine(int, int, int, int, uint32_t) override { ++lines; }
+    void ShowProgress(const JobProgress& progress) override { display_.Show(progress); }
+
+    long lines = 0;
+
+private:
+    RenderProgressDisplay& display_;
+};
+
+const char* ModeName(RenderMode mode)
+{
+    switch (mode) {
+    case RenderMode::Preview: return "preview";
+    case RenderMode::Raw: return "raw";
+    case RenderMode::Final: return "final";
+    }
+    return "?";
+}
+
+std::string JoinFiles(const std::vector<std::string>& files)
+{
+    std::string text;
+    for (const std::string& file : files) text += (text.empty() ? "" : ", ") + file;
+    return text;
+}
+
+void PrintSummary(CliSession& session, const SceneParameters& scene, RenderMode mode, const JobReport& report,
+                  long lines)
+{
+    std::FILE* out = session.out;
+    if (mode == RenderMode::Preview) {
+        std::fprintf(out, "preview: %d of %d frames drawn, %ld wire lines (no files written)\n", report.framesFinished,
+                     report.framesPlanned, lines);
+    } else {
+        std::fprintf(out, "%s: %d of %d frames written", ModeName(mode), report.framesFinished, report.framesPlanned);
+        // After a stop the finished frames need not be the first ones.
+        if (report.framesPlanned > 0 && report.framesFinished == report.framesPlanned) {
+            const auto files = [&](int ordinal) {
+                const long long number = static_cast<long long>(scene.From) + ordinal + scene.Offset;
+                return JoinFiles(FrameOutputFiles(FormatFrameName(scene.OutputFileName, number), scene.OutputFileFormat));
+            };
+            std::fprintf(out, ": %s", files(0).c_str());
+            if (report.framesPlanned > 1) std::fprintf(out, " ... %s", files(report.framesPlanned - 1).c_str());
+        }
+        std::fprintf(out, "\n");
+        if (report.framesFailed > 0) std::fprintf(out, "%d frames could not be saved\n", report.framesFailed);
+    }
+    if (scene.UseRecorder != 0 && report.framesPlanned > 0) std::fprintf(out, "flight recorder: %s\n", RecorderLog::kFileName);
+}
+
+int ExitStatusOf(const JobReport& report)
+{
+    return report.outcome == JobOutcome::Completed ? kSuccess : kFailure;
+}
+
+}  // namespace
+
+int DefaultJobs()
+{
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+int RenderSceneFile(CliSession& session, const RenderRequest& request)
+{
+    UserInteraction& ui = session.interaction;
+    if (!CanOpenForReading(request.scenePath)) {
+        ui.ShowMessage(FormatText(msg::kCannotOpenFile.text, request.scenePath.c_str()), MessageIcon::Stop);
+        return kFailure;
+    }
+    SceneParameters scene;
+    if (!LoadScene(request.scenePath, scene)) {
+        ui.ShowMessage(FormatText(msg::kNotASceneFile.text, request.scenePath.c_str()), MessageIcon::Stop);
+        return kFailure;
+    }
+    if (request.from) scene.From = *request.from;
+    if (request.to) scene.To = *request.to;
+
+    FileSceneForm form(scene, request.scenePath);
+    RenderProgressDisplay display(session.interaction.progress(), stderr, scene.From);
+    CountingHost host(display);
+    const CalculateResult result =
+        Calculate(session.context, form, request.mode, host, RenderJobOptions{request.jobs, std::string()});
+    display.Finish();
+    if (result.problem) ui.ShowMessage(result.problem->message, MessageIcon::Stop);
+    if (result.stage != CalculateResult::Stage::Rendered) return kFailure;
+
+    const JobReport& report = result.report;
+    PrintSummary(session, scene, request.mode, report, host.lines);
+    if (report.outcome == JobOutcome::Stopped) std::fprintf(stderr, "rendering stopped\n");
+    return ExitStatusOf(report);
+}
+
+}  // namespace vistagon::cli

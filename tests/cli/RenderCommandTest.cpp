@@ -1,0 +1,103 @@
+#include "Commands.h"
+#include "flight/JobFixture.h"
+#include "scene/SceneScript.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace vistagon::cli {
+namespace {
+
+using test::ReadFileBytes;
+using test::SmallJob;
+using test::TestContext;
+
+// Runs the command line inside the test's folder, as a user in that folder would.
+class RenderCommandTest : public ::testing::Test {
+protected:
+    RenderCommandTest() : previous_(std::filesystem::current_path())
+    {
+        std::filesystem::current_path(t.dir.path());
+        job.scene.OutputFileName = "f%02d.tga";
+    }
+    ~RenderCommandTest() override { std::filesystem::current_path(previous_); }
+
+    int Render(std::vector<std::string> words)
+    {
+        WriteScene(job.scene, job.File("scene.vgs"));
+        words.insert(words.begin(), {"--profile", t.dir.File("profile.ini"), "render", "scene.vgs"});
+        return RunCommandLine(words);
+    }
+
+    std::filesystem::path previous_;
+    TestContext t;
+    SmallJob job{t};
+};
+
+TEST_F(RenderCommandTest, EveryModeRendersIntoTheCurrentFolder)
+{
+    job.scene.UseRecorder = 1;
+    EXPECT_EQ(Render({"--mode", "preview"}), 0);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+    EXPECT_TRUE(std::filesystem::exists("VGRECORD.XLS"));
+
+    EXPECT_EQ(Render({"--mode", "raw", "--jobs", "1"}), 0);
+    const std::string raw = ReadFileBytes("f01.tga");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Render({}), 0);
+    const std::string summary = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(job.FramesOnDisk(), (std::vector<std::string>{"f00.tga", "f01.tga", "f02.tga"}));
+    EXPECT_NE(raw, ReadFileBytes("f01.tga"));
+    EXPECT_NE(summary.find("final: 3 of 3 frames written: f00.tga ... f02.tga"), std::string::npos) << summary;
+}
+
+TEST_F(RenderCommandTest, FramesSideBySideAreTheSameFiles)
+{
+    job.scene.Total = 6;
+    job.scene.To = 5;
+    job.scene.UseRecorder = 1;
+    job.scene.OutputFileFormat = OutputKind::TgaAndYuv;
+    ASSERT_EQ(Render({"--jobs", "1"}), 0);
+    std::vector<std::string> single;
+    for (const std::string& name : job.FramesOnDisk()) single.push_back(ReadFileBytes(name));
+    const std::string log = ReadFileBytes("VGRECORD.XLS");
+    for (const std::string& name : job.FramesOnDisk()) std::filesystem::remove(name);
+
+    ASSERT_EQ(Render({"--jobs", "2"}), 0);
+    const std::vector<std::string> names = job.FramesOnDisk();
+    ASSERT_EQ(names.size(), 12u);
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(ReadFileBytes(names[i]), single[i]) << names[i];
+    EXPECT_EQ(ReadFileBytes("VGRECORD.XLS"), log);
+}
+
+TEST_F(RenderCommandTest, FrameRangeOverridesFromAndToAndIsValidated)
+{
+    EXPECT_EQ(Render({"--frames", "1-1"}), 0);
+    EXPECT_EQ(job.FramesOnDisk(), std::vector<std::string>{"f01.tga"});
+    std::filesystem::remove("f01.tga");
+    EXPECT_EQ(Render({"--frames", "2-1"}), 1);
+    EXPECT_EQ(Render({"--frames", "0-3"}), 1);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+}
+
+TEST_F(RenderCommandTest, InvalidScenesAndFilesFail)
+{
+    job.scene.DustA = 0;
+    EXPECT_EQ(Render({}), 1);
+    test::WriteFileBytes("notes.vgs", "[Other]\nx=1\n");
+    EXPECT_EQ(RunCommandLine({"--profile", t.dir.File("profile.ini"), "render", "notes.vgs"}), 1);
+    EXPECT_EQ(RunCommandLine({"--profile", t.dir.File("profile.ini"), "render", "missing.vgs"}), 1);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+}
+
+TEST_F(RenderCommandTest, MalformedWordsAreUsageErrors)
+{
+    EXPECT_EQ(Render({"--mode", "fast"}), 2);
+    EXPECT_EQ(Render({"--jobs", "0"}), 2);
+    EXPECT_EQ(Render({"--frames", "a-b"}), 2);
+    EXPECT_EQ(RunCommandLine({"render"}), 2);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+}
+
+}  // namespace
+}  // namespace vistagon::cli

@@ -19,7 +19,8 @@ uint8_t ChannelByte(double v)
 
 ImageConvolution::ImageConvolution(const ConvolutionKernel& kernel, const CTGAFile& source)
     : kernel_(kernel), width_(source.GetWidth()), height_(source.GetHeight()),
-      wideSums_(static_cast<int64_t>(kernel.width) * kernel.height > kNarrowCellLimit)
+      wideSums_(std::min(static_cast<int64_t>(kernel.width) * kernel.height,
+                         static_cast<int64_t>(width_) * height_) > kNarrowCellLimit)
 {
     const size_t w = static_cast<size_t>(width_);
     for (auto& plane : planes_) plane.resize(w * static_cast<size_t>(height_));

@@ -39,7 +39,7 @@ private:
     int height_;
     // The source's blue, green and red bytes as separate planes of width x height.
     std::array<std::vector<uint8_t>, 3> planes_;
-    // Narrow sums are exact as long as 255 * 128 * cells stays within 32 bits.
+    // Narrow sums are exact while 255 * 128 * (cells inside the picture) stays within 32 bits.
     bool wideSums_;
     std::vector<int32_t> narrowSums_;
     std::vector<int64_t> wideSums64_;

@@ -92,7 +92,7 @@ void PrintSummary(CliSession& session, const SceneParameters& scene, RenderMode 
 
 int ExitStatusOf(const JobReport& report)
 {
-    return report.outcome == JobOutcome::Completed ? kSuccess : kFailure;
+    return report.outcome == JobOutcome::Completed && report.framesPlanned > 0 ? kSuccess : kFailure;
 }
 
 }  // namespace
@@ -129,6 +129,10 @@ int RenderSceneFile(CliSession& session, const RenderRequest& request)
     const JobReport& report = result.report;
     PrintSummary(session, scene, request.mode, report, host.lines);
     if (report.outcome == JobOutcome::Stopped) std::fprintf(stderr, "rendering stopped\n");
+    // A closed loop has no position for its last frame number.
+    if (report.outcome == JobOutcome::Completed && report.framesPlanned == 0)
+        std::fprintf(stderr, "no frame to render: a curved flight of %d frames has positions 0 to %d only\n",
+                     scene.Total, scene.Total - 2);
     return ExitStatusOf(report);
 }
 

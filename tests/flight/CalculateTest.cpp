@@ -96,26 +96,6 @@ TEST_F(CalculateTest, RendersAndRestoresTheDocumentState)
     EXPECT_TRUE(form.modified);
 }
 
-TEST_F(CalculateTest, TheCopyStartsFromTheSavedSceneAndTakesTheFormValues)
-{
-    // Keys the form does not write (a path point it no longer holds) keep the saved values.
-    SceneParameters saved = job.scene;
-    saved.Total = 50;
-    saved.LastPathPoint = 0;
-    saved.PathPoints[0] = {1, 2};
-    form.path = job.File("saved.vgs");
-    WriteScene(saved, form.path);
-    form.values = job.scene;
-    std::string copy;
-    host.onProgress = [&](const JobProgress&) {
-        for (const auto& entry : std::filesystem::directory_iterator(temporaries)) copy = ReadFileBytes(entry.path().string());
-    };
-    Calculate(RenderMode::Preview);
-    EXPECT_NE(copy.find("Bildanzahl=3\n"), std::string::npos);
-    EXPECT_NE(copy.find("Punkt00=1,2"), std::string::npos);
-    EXPECT_TRUE(IsEmptyFolder(temporaries));
-}
-
 TEST_F(CalculateTest, InvalidSceneComesBackWithItsControl)
 {
     job.scene.Total = 10;

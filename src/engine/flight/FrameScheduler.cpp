@@ -80,7 +80,8 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
 {
     nextFrame_ = 0;
     idleWorkers_ = 0;
-    std::vector<std::thread> threads;
+    // Joined on every way out, also when the loop below throws.
+    std::vector<std::jthread> threads;
     for (size_t k = 0; k < workers_.size(); ++k) {
         threads.emplace_back([this, k, &plan] {
             try {
@@ -110,7 +111,7 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
         lock.lock();
     }
     lock.unlock();
-    for (std::thread& thread : threads) thread.join();
+    threads.clear();
     WriteFinishedRows(true);
     ReportProgress();
     if (failure_) std::rethrow_exception(failure_);

@@ -26,6 +26,7 @@ int RunTool(CliSession& session, const std::vector<std::string>& words);
 
 // Entry points of the import kinds (listed in ImportCommand.cpp) and tool kinds (ToolCommand.cpp).
 int RunImportBinary(CliSession& session, const std::vector<std::string>& words);
+int RunImportUsgs(CliSession& session, const std::vector<std::string>& words);
 int RunImportSdts(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToColor(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToGray(CliSession& session, const std::vector<std::string>& words);

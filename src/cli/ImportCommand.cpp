@@ -8,6 +8,7 @@ int RunImport(CliSession& session, const std::vector<std::string>& words)
     // One line per import filter: name, usage after "import", entry point.
     static const std::vector<Subcommand> kinds = {
         {"binary", "binary HEADER SOURCE TARGET [--ulx X] [--uly Y] [--extent-x W] [--extent-y H] [--zscale Z] [--keep-nodata]", RunImportBinary},
+        {"usgs", "usgs TARGET SOURCE... [--void V] [--no-check]", RunImportUsgs},
         {"sdts", "sdts SOURCE TARGET [--void V] [--fill F]", RunImportSdts},
     };
     return RunSubcommand("import", kinds, session, words);

@@ -1,0 +1,55 @@
+#include "Commands.h"
+#include "import/usgsdem/UsgsDemJob.h"
+
+#include <cstdio>
+
+namespace vistagon::cli {
+
+namespace {
+
+// Headers go to stdout; the jump question is printed and answered by --no-check,
+// the file being converted labels the progress.
+class CliDemFeedback : public UsgsDemFeedback {
+public:
+    CliDemFeedback(CliSession& session, bool keepChecking) : session_(session), keepChecking_(keepChecking) {}
+
+    bool ConfirmHeader(const std::string& title, const std::vector<std::string>& lines) override
+    {
+        std::fprintf(session_.out, "%s\n", title.c_str());
+        for (const std::string& line : lines) std::fprintf(session_.out, "%s\n", line.c_str());
+        std::fflush(session_.out);
+        return true;
+    }
+    bool ContinueChecking(const std::string& question) override
+    {
+        session_.interaction.ShowMessage(question, MessageIcon::Question);
+        session_.interaction.ShowMessage(keepChecking_ ? "[answered Yes; --no-check answers No]" : "[answered No]",
+                                         MessageIcon::None);
+        return keepChecking_;
+    }
+    void ShowCurrentFile(const std::string& path) override { session_.interaction.progress().SetLabel(path); }
+
+private:
+    CliSession& session_;
+    bool keepChecking_;
+};
+
+}  // namespace
+
+// import usgs TARGET SOURCE...: the files merge in the order given.
+int RunImportUsgs(CliSession& session, const std::vector<std::string>& words)
+{
+    const ArgumentList args(words, {"--void"}, {"--no-check"});
+    args.ExpectPositional(2, words.size());
+    UsgsDemOptions options;
+    options.targetPath = args.positional()[0];
+    options.sourcePaths.assign(args.positional().begin() + 1, args.positional().end());
+    options.voidValue = args.Int("--void").value_or(options.voidValue);
+
+    CliDemFeedback feedback(session, !args.Has("--no-check"));
+    UsgsDemJob job(session.context, options, feedback);
+    const bool converted = job.Run();
+    return converted && !job.WasCancelled() ? kSuccess : kFailure;
+}
+
+}  // namespace vistagon::cli

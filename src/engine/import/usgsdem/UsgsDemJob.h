@@ -1,0 +1,50 @@
+#pragma once
+
+#include "image/Bgr.h"
+#include "import/ConvertJob.h"
+#include "import/usgsdem/DemMergeBounds.h"
+#include "import/usgsdem/UsgsDemFeedback.h"
+#include "import/usgsdem/UsgsDemOptions.h"
+
+#include <string>
+#include <vector>
+
+namespace vistagon {
+
+class CTGAFile;
+class DemFileReader;
+
+// Merges one or more USGS DEM files into one elevation file: every header is
+// shown first (Cancel there ends the conversion), the raster covers all their
+// corners, and each profile is written one pixel per elevation northwards from
+// its first point. Void elevations become 0; jumps of 512 or more are asked
+// about. Ends with the count of positive elevations.
+class UsgsDemJob : public ConvertJob {
+public:
+    UsgsDemJob(AppContext& context, const UsgsDemOptions& options, UsgsDemFeedback& feedback);
+
+    bool Run() override;
+
+    long positiveCount() const { return positives_; }
+
+private:
+    // Pass 1: headers and bounds; false when the conversion cannot go on.
+    bool CollectBounds(std::vector<std::string>& readable);
+    bool RasterFits();
+    // Pass 2 for one file; false once the user has cancelled.
+    bool ConvertFile(const std::string& path, CTGAFile& image);
+    // One profile into the image; false when the file ends inside it.
+    bool WriteProfile(DemFileReader& reader, CTGAFile& image);
+
+    UsgsDemOptions options_;
+    UsgsDemFeedback& feedback_;
+    DemMergeBounds bounds_;
+    int width_ = 0;
+    int height_ = 0;
+    long positives_ = 0;
+    bool checking_ = true;  // the jump question, switched on again for every file
+    Bgr color_;             // the draw colour of the profile writes
+    RowProgress pumpOnly_{nullptr, 1};  // this filter shows its own per-profile percentage
+};
+
+}  // namespace vistagon

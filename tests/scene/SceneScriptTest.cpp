@@ -198,6 +198,8 @@ TEST(SceneScript, TheRenderCopyCarriesEveryCurrentValueAndKannBerechnen)
     double x = 0, y = 0;
     EXPECT_TRUE(script.GetPathPoint(0, x, y));
     EXPECT_EQ(x, 0.0);
+    EXPECT_FALSE(script.GetPathPoint(1, x, y));  // the saved file's further points are gone
+    EXPECT_EQ(IniDocument::Load(copy).Get("Param", "Punkt02"), std::nullopt);
 }
 
 TEST(ScriptFile, PathPointsEndAtMinusOneOrAtAMissingNumber)

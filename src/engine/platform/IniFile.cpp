@@ -117,6 +117,12 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     }
 }
 
+void IniDocument::Remove(std::string_view section, std::string_view key)
+{
+    const KeyLocation where = Locate(lines_, section, key);
+    if (where.keyLine >= 0) lines_.erase(lines_.begin() + where.keyLine);
+}
+
 std::string IniDocument::Text() const
 {
     std::string text;

@@ -20,6 +20,8 @@ public:
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // Removes the key's line, if present.
+    void Remove(std::string_view section, std::string_view key);
     std::string Text() const;
     // Replaces the file only once the new text is complete. Raises FileError.
     void Save(const std::string& path) const;

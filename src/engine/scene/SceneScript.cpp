@@ -127,9 +127,11 @@ void WriteKey(IniDocument& doc, const SceneKey& key, const SceneParameters& scen
         case Special::Background: doc.Set(kSection, key.key, FormatText("%lX", static_cast<unsigned long>(scene.BackgroundColor))); break;
         case Special::CanCalculate: doc.Set(kSection, key.key, "1"); break;
         case Special::PathPoints:
-            for (int i = 0; i <= scene.LastPathPoint && i < SceneParameters::kMaxPathPoints; ++i) {
+            for (int i = 0; i < SceneParameters::kMaxPathPoints; ++i) {
                 const PathPoint& p = scene.PathPoints[static_cast<size_t>(i)];
-                doc.Set(kSection, ScriptFile::PathPointKey(i), FormatText("%d,%d", p.x, p.y));
+                // Points beyond the form's last one would otherwise be flown from a stale copy.
+                if (i <= scene.LastPathPoint) doc.Set(kSection, ScriptFile::PathPointKey(i), FormatText("%d,%d", p.x, p.y));
+                else doc.Remove(kSection, ScriptFile::PathPointKey(i));
             }
             break;
         }

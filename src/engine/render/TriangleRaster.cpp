@@ -144,8 +144,9 @@ void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const 
 {
     // Rows and columns outside the image would be dropped pixel by pixel; skip them whole.
     if (row < firstRow_ || row > lastRow_) return;
-    const int left = ClampedFloor(leftEdge, xMin_, xMax_);
-    const int right = std::min(ClampedFloor(rightEdge, xMin_, xMax_), lastColumn_);
+    // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
+    const int left = ClampedFloor(leftEdge, xMin_, xMax_ + 1);
+    const int right = std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);
     if (left > right) return;
 
     double nx = shading.average.x, ny = shading.average.y, nz = shading.average.z;

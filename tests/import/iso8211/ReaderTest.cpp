@@ -1,6 +1,6 @@
+#include "SignedCoordinates.h"
 #include "import/iso8211/Reader.h"
 #include "import/iso8211/Writer.h"
-#include "support/ScriptedInteraction.h"
 
 #include <gtest/gtest.h>
 
@@ -36,16 +36,6 @@ std::string SampleFile(int records)
     return file;
 }
 
-Reader SignedXY()
-{
-    Reader reader;
-    DecoderTable table;
-    table.Set("X", {BinaryKind::Signed, ByteOrder::MostSignificantFirst});
-    table.Set("Y", {BinaryKind::Signed, ByteOrder::MostSignificantFirst});
-    reader.SetDecoderTable(table);
-    return reader;
-}
-
 std::string Text(const SubfieldValue& value)
 {
     return std::string(value.bytes);
@@ -71,7 +61,7 @@ TEST(Iso8211Reader, DescriptiveRecordGivesFieldsAndSubfields)
 
 TEST(Iso8211Reader, DataRecordsDecodeEveryKindOfSubfield)
 {
-    Reader reader = SignedXY();
+    Reader reader = SignedCoordinateReader();
     ASSERT_TRUE(reader.OpenBytes(SampleFile(3)));
     Record record;
     for (int id = 1; id <= 3; ++id) {
@@ -144,7 +134,7 @@ TEST(Iso8211Reader, RecordsAfterAnRLeaderReuseItsDirectoryWhateverTheirLength)
     file += Writer::DataRecord(SampleFields(1, 5, 6), 'R');
     // Later records differ in length: the variable text and the record number grow.
     for (int id = 2; id <= 12; ++id) file += Writer::FieldArea(SampleFields(id, id, -id));
-    Reader reader = SignedXY();
+    Reader reader = SignedCoordinateReader();
     ASSERT_TRUE(reader.OpenBytes(file));
     Record record;
     int id = 0;
@@ -156,21 +146,6 @@ TEST(Iso8211Reader, RecordsAfterAnRLeaderReuseItsDirectoryWhateverTheirLength)
     }
     EXPECT_EQ(reader.failure(), Reader::Failure::None) << reader.error();
     EXPECT_EQ(id, 12);
-}
-
-TEST(Iso8211Reader, LeftOutTrailingVariableSubfieldsAreEmpty)
-{
-    Writer writer("TEST");
-    writer.Describe({"NOTE", '1', '0', "NOTES", "NAME!TEXT!KEY", "(3A)"});
-    const std::string file = writer.DescriptiveRecord() + Writer::DataRecord({{"NOTE", "only"}});
-    Reader reader;
-    ASSERT_TRUE(reader.OpenBytes(file));
-    Record record;
-    ASSERT_TRUE(reader.ReadRecord(record));
-    ASSERT_EQ(record.values.size(), 3u);
-    EXPECT_EQ(Text(record.values[0]), "only");
-    EXPECT_EQ(record.values[2].mnemonic(), "KEY");
-    EXPECT_TRUE(record.values[2].bytes.empty());
 }
 
 TEST(Iso8211Reader, CutFilesFailExceptAtRecordBoundaries)
@@ -253,14 +228,6 @@ TEST(Iso8211Reader, FixedSubfieldsMustFitTheirField)
     Record record;
     EXPECT_FALSE(reader.ReadRecord(record));
     EXPECT_NE(reader.error().find("PNTS"), std::string::npos) << reader.error();
-}
-
-TEST(Iso8211Reader, MissingFileIsAnOpenFailure)
-{
-    test::TempDir dir;
-    Reader reader;
-    EXPECT_FALSE(reader.Open(dir.File("absent.ddf")));
-    EXPECT_EQ(reader.failure(), Reader::Failure::Open);
 }
 
 }  // namespace

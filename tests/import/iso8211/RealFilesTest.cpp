@@ -1,3 +1,4 @@
+#include "SignedCoordinates.h"
 #include "import/iso8211/Reader.h"
 #include "support/ScriptedInteraction.h"
 
@@ -20,16 +21,6 @@ size_t CountRecords(Reader& reader)
     size_t records = 0;
     while (reader.ReadRecord(record)) ++records;
     return records;
-}
-
-Reader SignedXY()
-{
-    Reader reader;
-    DecoderTable table;
-    table.Set("X", {BinaryKind::Signed, ByteOrder::MostSignificantFirst});
-    table.Set("Y", {BinaryKind::Signed, ByteOrder::MostSignificantFirst});
-    reader.SetDecoderTable(table);
-    return reader;
 }
 
 TEST(Iso8211RealFiles, EveryConcordFileParsesToItsEnd)
@@ -64,7 +55,7 @@ TEST(Iso8211RealFiles, ReusedDirectoryRecordsKeepTheirValues)
 {
     VISTAGON_REQUIRE_SHARED_DATA();
     // NA01: one 'R' record, then 535 bare field areas.
-    Reader reader = SignedXY();
+    Reader reader = SignedCoordinateReader();
     ASSERT_TRUE(reader.Open(ConcordFile("HY01NA01.DDF")));
     EXPECT_EQ(reader.FindDefinition("PNTS")->name, "POINT-NODE");
     EXPECT_EQ(reader.FindDefinition("SADR")->name, "SPATIAL ADDRESS");
@@ -106,7 +97,7 @@ TEST(Iso8211RealFiles, VariableLengthRecordsAfterAnRLeaderStayInStep)
 TEST(Iso8211RealFiles, RepeatedCoordinatePairsFillTheLine)
 {
     VISTAGON_REQUIRE_SHARED_DATA();
-    Reader reader = SignedXY();
+    Reader reader = SignedCoordinateReader();
     ASSERT_TRUE(reader.Open(ConcordFile("HY01LE01.DDF")));
     Record record;
     ASSERT_TRUE(reader.ReadRecord(record));

@@ -1,0 +1,76 @@
+#include "import/TextFileReader.h"
+
+#include "platform/FileError.h"
+#include "platform/TextFormat.h"
+#include "platform/messages/TextFileMessages.h"
+
+namespace vistagon {
+
+bool TextFileReader::Open(UserInteraction& ui, const std::string& path)
+{
+    for (;;) {
+        try {
+            file_.Open(path, BinaryFile::Mode::Read);
+            next_ = end_ = 0;
+            failed_ = false;
+            return true;
+        } catch (const FileError&) {
+            if (!AskRetry(ui, FormatText(msg::kCouldNotOpenTextFile.text, path.c_str()))) return false;
+        }
+    }
+}
+
+bool TextFileReader::Refill()
+{
+    if (!file_.IsOpen() || failed_) return false;
+    try {
+        end_ = file_.Read(buffer_.data(), buffer_.size());
+    } catch (const FileError&) {
+        end_ = 0;
+        failed_ = true;
+    }
+    next_ = 0;
+    return end_ > 0;
+}
+
+bool TextFileReader::ReadLine(std::string& line, size_t capacity)
+{
+    line.clear();
+    while (line.size() + 1 < capacity) {
+        const int c = Get();
+        if (c < 0) break;
+        line.push_back(static_cast<char>(c));
+        if (c == '\n') break;
+    }
+    return !line.empty();
+}
+
+size_t TextFileReader::Read(char* out, size_t count)
+{
+    size_t n = 0;
+    for (; n < count; ++n) {
+        const int c = Get();
+        if (c < 0) break;
+        out[n] = static_cast<char>(c);
+    }
+    return n;
+}
+
+void TextFileReader::SkipLine()
+{
+    for (int c = Get(); c >= 0 && c != '\n'; c = Get()) {
+    }
+}
+
+void TextFileReader::Seek(uint64_t offset)
+{
+    next_ = end_ = 0;
+    if (!file_.IsOpen() || failed_) return;
+    try {
+        file_.Seek(offset);
+    } catch (const FileError&) {
+        failed_ = true;
+    }
+}
+
+}  // namespace vistagon

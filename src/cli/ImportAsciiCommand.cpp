@@ -1,0 +1,121 @@
+#include "Commands.h"
+#include "import/asciiregular/AsciiRegularJob.h"
+#include "import/irregular/AsciiIrregularJob.h"
+#include "import/irregular/TgaIrregularJob.h"
+
+namespace vistagon::cli {
+
+namespace {
+
+// The results list, one line each, after the conversion's own messages.
+void PrintResults(CliSession& session, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) session.interaction.ShowMessage(line, MessageIcon::Information);
+}
+
+int ExitStatusOf(bool converted, const ConvertJob& job)
+{
+    return converted && !job.WasCancelled() ? kSuccess : kFailure;
+}
+
+// The four boundaries: true when all of them were given.
+struct BoundaryArguments {
+    std::optional<double> minX, maxX, minY, maxY;
+
+    explicit BoundaryArguments(const ArgumentList& args)
+        : minX(args.Double("--min-x")), maxX(args.Double("--max-x")), minY(args.Double("--min-y")),
+          maxY(args.Double("--max-y"))
+    {
+    }
+    bool complete() const { return minX && maxX && minY && maxY; }
+
+    template <class Options>
+    void ApplyTo(Options& options) const
+    {
+        options.minX = minX.value_or(options.minX);
+        options.maxX = maxX.value_or(options.maxX);
+        options.minY = minY.value_or(options.minY);
+        options.maxY = maxY.value_or(options.maxY);
+    }
+};
+
+const std::set<std::string> kBoundaryOptions = {"--min-x", "--max-x", "--min-y", "--max-y"};
+
+std::set<std::string> WithBoundaries(std::set<std::string> options)
+{
+    options.insert(kBoundaryOptions.begin(), kBoundaryOptions.end());
+    return options;
+}
+
+}  // namespace
+
+// import ascii-regular SOURCE TARGET: what is not given comes from the scan of the source.
+int RunImportAsciiRegular(CliSession& session, const std::vector<std::string>& words)
+{
+    const ArgumentList args(words, WithBoundaries({"--skip", "--width", "--height", "--zscale"}), {});
+    args.ExpectPositional(2, 2);
+    const BoundaryArguments bounds(args);
+    const auto skip = args.Int("--skip"), width = args.Int("--width"), height = args.Int("--height");
+    const auto zScale = args.Double("--zscale");
+
+    AsciiRegularOptions options;
+    options.source = args.positional()[0];
+    options.target = args.positional()[1];
+    options.skipLines = skip.value_or(options.skipLines);
+    options.zScale = zScale.value_or(options.zScale);
+    AsciiRegularJob job(session.context, options);
+    if (!(bounds.complete() && width && height) && !job.Scan()) return kFailure;
+    bounds.ApplyTo(job.options());
+    job.options().width = width.value_or(job.options().width);
+    job.options().height = height.value_or(job.options().height);
+
+    const bool converted = job.Run();
+    PrintResults(session, job.results());
+    return ExitStatusOf(converted, job);
+}
+
+// import ascii-irregular SOURCE TARGET: the bounds come from the scan unless all are given.
+int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>& words)
+{
+    const ArgumentList args(words, WithBoundaries({"--skip", "--width", "--height", "--zscale", "--estimate"}), {});
+    args.ExpectPositional(2, 2);
+    const BoundaryArguments bounds(args);
+    const auto skip = args.Int("--skip"), width = args.Int("--width"), height = args.Int("--height");
+    const auto estimate = args.Int("--estimate");
+    const auto zScale = args.Double("--zscale");
+
+    AsciiIrregularOptions options;
+    options.source = args.positional()[0];
+    options.target = args.positional()[1];
+    options.skipLines = skip.value_or(options.skipLines);
+    options.width = width.value_or(options.width);
+    options.height = height.value_or(options.height);
+    options.zScale = zScale.value_or(options.zScale);
+    options.estimate = estimate.value_or(options.estimate);
+    AsciiIrregularJob job(session.context, options);
+    if (!bounds.complete() && !job.Scan()) return kFailure;
+    bounds.ApplyTo(job.options());
+
+    const bool converted = job.Run();
+    PrintResults(session, job.results());
+    return ExitStatusOf(converted, job);
+}
+
+// import tga-irregular SOURCE TARGET: the pixels with blue 0 are the points.
+int RunImportTgaIrregular(CliSession& session, const std::vector<std::string>& words)
+{
+    const ArgumentList args(words, {"--zscale", "--estimate"}, {});
+    args.ExpectPositional(2, 2);
+    TgaIrregularOptions options;
+    options.source = args.positional()[0];
+    options.target = args.positional()[1];
+    options.zScale = args.Double("--zscale").value_or(options.zScale);
+    options.estimate = args.Int("--estimate").value_or(options.estimate);
+
+    TgaIrregularJob job(session.context, options);
+    const bool converted = job.Run();
+    PrintResults(session, job.results());
+    return ExitStatusOf(converted, job);
+}
+
+}  // namespace vistagon::cli

@@ -10,6 +10,10 @@ int RunImport(CliSession& session, const std::vector<std::string>& words)
         {"binary", "binary HEADER SOURCE TARGET [--ulx X] [--uly Y] [--extent-x W] [--extent-y H] [--zscale Z] [--keep-nodata]", RunImportBinary},
         {"usgs", "usgs TARGET SOURCE... [--void V] [--no-check]", RunImportUsgs},
         {"sdts", "sdts SOURCE TARGET [--void V] [--fill F]", RunImportSdts},
+        {"ascii-regular", "ascii-regular SOURCE TARGET [--skip N] [--width W] [--height H] [--zscale Z] [--min-x A] [--max-x B] [--min-y C] [--max-y D]", RunImportAsciiRegular},
+        {"ascii-irregular", "ascii-irregular SOURCE TARGET [--skip N] [--width W] [--height H] [--zscale Z] [--estimate N] [--min-x A] [--max-x B] [--min-y C] [--max-y D]", RunImportAsciiIrregular},
+        {"tga-irregular", "tga-irregular SOURCE TARGET [--zscale Z] [--estimate N]", RunImportTgaIrregular},
+        {"japan", "japan SOURCE TARGET [--void V]", RunImportJapan},
     };
     return RunSubcommand("import", kinds, session, words);
 }

@@ -18,6 +18,7 @@ int RunTool(CliSession& session, const std::vector<std::string>& words)
          "rectify SOURCE TARGET [--elevation] [--target-corners x1,y1,x2,y2,x3,y3,x4,y4]\n"
          "                [--source-corners x1',y1',x2',y2',x3',y3',x4',y4']",
          RunToolRectify},
+        {"blue-zero", "blue-zero SOURCE TARGET", RunToolBlueZero},
     };
     return RunSubcommand("tool", kinds, session, words);
 }

@@ -39,33 +39,18 @@ bool ElevationToColorJob::Convert()
     const Bgr low = ramp.front();
     const Bgr high = ramp.back();
 
-    CTGAFile source = MakeImage();
-    CTGAFile target = MakeImage();
-    if (!OpenWithTarget(source, options_.source, target)) return false;
-    const int width = source.GetWidth();
-    const int height = source.GetHeight();
-
-    RowProgress progress = MakeProgress(height);
-    for (int y = 0; y < height; ++y) {
-        if (!NextRow(progress)) break;
-        const uint8_t* in = RowOf(source, y);
-        uint8_t* out = RowOf(target, y);
-        for (int x = 0; x < width; ++x, in += 3, out += 3) {
-            const int32_t h = DecodeElevation(in);
-            Bgr color;
-            if (h < lower) {
-                color = low;
-            } else if (h > upper) {
-                color = high;
-            } else {
-                // Here lower <= h <= upper, so the column is at least 0 and the scale positive.
-                const auto column = static_cast<size_t>((static_cast<double>(h) - lower) * scale);
-                color = ramp[std::min(column, lastColumn)];
-            }
-            Put(out, color);
+    return MapPixels(options_.source, options_.target, [&](const uint8_t* in, uint8_t* out) {
+        const int32_t h = DecodeElevation(in);
+        if (h < lower) {
+            Put(out, low);
+        } else if (h > upper) {
+            Put(out, high);
+        } else {
+            // Here lower <= h <= upper, so the column is at least 0 and the scale positive.
+            const auto column = static_cast<size_t>((static_cast<double>(h) - lower) * scale);
+            Put(out, ramp[std::min(column, lastColumn)]);
         }
-    }
-    return SaveUnlessCancelled(target, options_.target);
+    });
 }
 
 }  // namespace vistagon

@@ -26,25 +26,12 @@ uint8_t GrayOf(double v, double& largestSaturated)
 
 bool ElevationToGrayJob::Convert()
 {
-    CTGAFile source = MakeImage();
-    CTGAFile target = MakeImage();
-    if (!OpenWithTarget(source, options_.source, target)) return false;
-    const int width = source.GetWidth();
-    const int height = source.GetHeight();
-
     const double z = options_.zScale;
     double largestSaturated = 0.0;
-    RowProgress progress = MakeProgress(height);
-    for (int y = 0; y < height; ++y) {
-        if (!NextRow(progress)) break;
-        const uint8_t* in = RowOf(source, y);
-        uint8_t* out = RowOf(target, y);
-        for (int x = 0; x < width; ++x, in += 3, out += 3) {
-            const uint8_t gray = GrayOf(DecodeElevationRaw(in) * z, largestSaturated);
-            out[0] = out[1] = out[2] = gray;
-        }
-    }
-    if (!SaveUnlessCancelled(target, options_.target)) return false;
+    const bool saved = MapPixels(options_.source, options_.target, [z, &largestSaturated](const uint8_t* in, uint8_t* out) {
+        out[0] = out[1] = out[2] = GrayOf(DecodeElevationRaw(in) * z, largestSaturated);
+    });
+    if (!saved) return false;
     if (!WasCancelled() && largestSaturated != 0.0)
         context_.ui.ShowMessage(FormatText(msg::kValuesSaturated.text, largestSaturated), MessageIcon::Information);
     return true;

@@ -44,6 +44,27 @@ protected:
         pixel[1] = color.g;
         pixel[2] = color.r;
     }
+
+    // The tools that turn each source pixel into one target pixel: opens the
+    // source, makes the target, runs `map(in, out)` on every pixel row by row
+    // (progress, pump and cancel per row) and saves unless cancelled.
+    template <class PixelMap>
+    bool MapPixels(const std::string& sourcePath, const std::string& targetPath, PixelMap map)
+    {
+        CTGAFile source = MakeImage();
+        CTGAFile target = MakeImage();
+        if (!OpenWithTarget(source, sourcePath, target)) return false;
+        const int width = source.GetWidth();
+        const int height = source.GetHeight();
+        RowProgress progress = MakeProgress(height);
+        for (int y = 0; y < height; ++y) {
+            if (!NextRow(progress)) break;
+            const uint8_t* in = RowOf(source, y);
+            uint8_t* out = RowOf(target, y);
+            for (int x = 0; x < width; ++x, in += 3, out += 3) map(in, out);
+        }
+        return SaveUnlessCancelled(target, targetPath);
+    }
 };
 
 }  // namespace vistagon

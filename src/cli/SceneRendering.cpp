@@ -9,6 +9,7 @@
 #include "platform/messages/CommonMessages.h"
 #include "platform/messages/SceneMessages.h"
 #include "scene/SceneScript.h"
+#include "scene/SceneValidation.h"
 
 #include <algorithm>
 #include <thread>
@@ -66,8 +67,8 @@ std::string JoinFiles(const std::vector<std::string>& files)
     return text;
 }
 
-void PrintSummary(CliSession& session, const SceneParameters& scene, RenderMode mode, const JobReport& report,
-                  long lines)
+void PrintSummary(CliSession& session, const SceneParameters& scene, int firstDrawn, RenderMode mode,
+                  const JobReport& report, long lines)
 {
     std::FILE* out = session.out;
     if (mode == RenderMode::Preview) {
@@ -78,7 +79,7 @@ void PrintSummary(CliSession& session, const SceneParameters& scene, RenderMode 
         // After a stop the finished frames need not be the first ones.
         if (report.framesPlanned > 0 && report.framesFinished == report.framesPlanned) {
             const auto files = [&](int ordinal) {
-                const long long number = static_cast<long long>(scene.From) + ordinal + scene.Offset;
+                const long long number = static_cast<long long>(firstDrawn) + ordinal + scene.Offset;
                 return JoinFiles(FrameOutputFiles(FormatFrameName(scene.OutputFileName, number), scene.OutputFileFormat));
             };
             std::fprintf(out, ": %s", files(0).c_str());
@@ -88,6 +89,16 @@ void PrintSummary(CliSession& session, const SceneParameters& scene, RenderMode 
         if (report.framesFailed > 0) std::fprintf(out, "%d frames could not be saved\n", report.framesFailed);
     }
     if (scene.UseRecorder != 0 && report.framesPlanned > 0) std::fprintf(out, "flight recorder: %s\n", RecorderLog::kFileName);
+}
+
+// The range is checked as From and To would be, with the scene form's messages.
+bool AcceptsFrameRange(UserInteraction& ui, SceneParameters scene, const FrameRange& range)
+{
+    scene.From = range.first;
+    scene.To = range.last;
+    const std::optional<SceneProblem> problem = ValidateScene(scene);
+    if (problem) ui.ShowMessage(problem->message, MessageIcon::Stop);
+    return !problem;
 }
 
 int ExitStatusOf(const JobReport& report)
@@ -114,20 +125,28 @@ int RenderSceneFile(CliSession& session, const RenderRequest& request)
         ui.ShowMessage(FormatText(msg::kNotASceneFile.text, request.scenePath.c_str()), MessageIcon::Stop);
         return kFailure;
     }
-    if (request.from) scene.From = *request.from;
-    if (request.to) scene.To = *request.to;
+    RenderJobOptions options{request.jobs, std::string(), std::nullopt};
+    if (request.from || request.to) {
+        const FrameRange range{request.from.value_or(scene.From), request.to.value_or(scene.To)};
+        if (!AcceptsFrameRange(ui, scene, range)) return kFailure;
+        // Planned from the scene's own first frame when it comes earlier, so the
+        // share equals those frames of the whole run.
+        if (scene.From < 0 || scene.From > range.first) scene.From = range.first;
+        scene.To = range.last;
+        options.onlyFrames = range;
+    }
+    const int firstDrawn = options.onlyFrames ? options.onlyFrames->first : scene.From;
 
     FileSceneForm form(scene, request.scenePath);
-    RenderProgressDisplay display(session.interaction.progress(), stderr, scene.From);
+    RenderProgressDisplay display(session.interaction.progress(), stderr, firstDrawn);
     CountingHost host(display);
-    const CalculateResult result =
-        Calculate(session.context, form, request.mode, host, RenderJobOptions{request.jobs, std::string()});
+    const CalculateResult result = Calculate(session.context, form, request.mode, host, options);
     display.Finish();
     if (result.problem) ui.ShowMessage(result.problem->message, MessageIcon::Stop);
     if (result.stage != CalculateResult::Stage::Rendered) return kFailure;
 
     const JobReport& report = result.report;
-    PrintSummary(session, scene, request.mode, report, host.lines);
+    PrintSummary(session, scene, firstDrawn, request.mode, report, host.lines);
     if (report.outcome == JobOutcome::Stopped) std::fprintf(stderr, "rendering stopped\n");
     // A closed loop has no position for its last frame number.
     if (report.outcome == JobOutcome::Completed && report.framesPlanned == 0)

@@ -70,6 +70,32 @@ TEST_F(RenderCommandTest, FrameRangeOverridesFromAndToAndIsValidated)
     EXPECT_TRUE(job.FramesOnDisk().empty());
 }
 
+TEST_F(RenderCommandTest, ASharedOutCurvedFlightEqualsTheWholeRun)
+{
+    // Flying low keeps the ground floor busy, and its raised heights stay in the
+    // smoothing, so a share planned from its own first frame would fly differently.
+    job.scene.PathType = 1;
+    job.scene.AverageHeight = 0.5;
+    job.scene.PreviewRange = 2;
+    job.scene.LastPathPoint = 3;
+    job.scene.PathPoints[0] = {4, 4};
+    job.scene.PathPoints[1] = {28, 5};
+    job.scene.PathPoints[2] = {27, 28};
+    job.scene.PathPoints[3] = {5, 27};
+    job.scene.Total = 8;
+    job.scene.From = 0;
+    job.scene.To = 6;
+    ASSERT_EQ(Render({"--jobs", "1"}), 0);
+    std::vector<std::string> whole;
+    for (const std::string& name : job.FramesOnDisk()) whole.push_back(ReadFileBytes(name));
+    ASSERT_EQ(whole.size(), 7u);
+    for (const std::string& name : job.FramesOnDisk()) std::filesystem::remove(name);
+
+    EXPECT_EQ(Render({"--frames", "4-6", "--jobs", "2"}), 0);
+    ASSERT_EQ(job.FramesOnDisk(), (std::vector<std::string>{"f04.tga", "f05.tga", "f06.tga"}));
+    for (int i = 4; i <= 6; ++i) EXPECT_EQ(ReadFileBytes(job.FramesOnDisk()[i - 4]), whole[i]) << "frame " << i;
+}
+
 TEST_F(RenderCommandTest, InvalidScenesAndFilesFail)
 {
     job.scene.DustA = 0;

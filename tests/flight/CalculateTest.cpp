@@ -61,7 +61,7 @@ class CalculateTest : public ::testing::Test {
 protected:
     CalculateResult Calculate(RenderMode mode)
     {
-        return vistagon::Calculate(t.context, form, mode, host, RenderJobOptions{1, t.dir.path().string()});
+        return vistagon::Calculate(t.context, form, mode, host, RenderJobOptions{1, t.dir.path().string(), {}});
     }
 
     TestContext t;

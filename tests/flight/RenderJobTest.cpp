@@ -28,7 +28,7 @@ protected:
     JobReport Run(RenderMode mode, int workers = 1)
     {
         script = job.WriteScript();
-        return RunJob(t.context, host, script, mode, RenderJobOptions{workers, t.dir.path().string()});
+        return RunJob(t.context, host, script, mode, RenderJobOptions{workers, t.dir.path().string(), {}});
     }
 
     TestContext t;

@@ -89,6 +89,12 @@ RenderSettings JobSettings(const SceneParameters& s, RenderMode mode, const JobI
     return settings;
 }
 
+void KeepOnly(FlightPlan& plan, const std::optional<FrameRange>& range)
+{
+    if (!range) return;
+    std::erase_if(plan, [&range](const PlannedFrame& frame) { return frame.index < range->first || frame.index > range->last; });
+}
+
 JobOutcome OutcomeOf(const FrameTally& tally)
 {
     if (tally.stopped) return JobOutcome::Stopped;
@@ -125,7 +131,8 @@ JobReport RunJob(AppContext& context, RenderHost& host, const std::string& scrip
     const RenderSettings settings = JobSettings(s, mode, images);
     report.divisionsX = settings.divisionsX;
     report.divisionsY = settings.divisionsY;
-    const FlightPlan plan = script.curved() ? FlyCurved(script, *images.terrain) : FlyStraight(script, *images.terrain);
+    FlightPlan plan = script.curved() ? FlyCurved(script, *images.terrain) : FlyStraight(script, *images.terrain);
+    KeepOnly(plan, options.onlyFrames);
     report.framesPlanned = static_cast<int>(plan.size());
 
     CTGAFile* image = host.OutputImage(s.SizeX, s.SizeY);

@@ -4,6 +4,7 @@
 #include "platform/AppContext.h"
 #include "render/RenderTypes.h"
 
+#include <optional>
 #include <string>
 
 namespace vistagon {
@@ -30,11 +31,21 @@ struct JobReport {
     bool ClosesWindow() const { return outcome != JobOutcome::Completed && outcome != JobOutcome::FramesFailed; }
 };
 
+// Frame indices from first to last, both included.
+struct FrameRange {
+    int first = 0;
+    int last = 0;
+};
+
 struct RenderJobOptions {
     // Frames drawn side by side; Preview always draws one at a time.
     int workers = 1;
     // Where "VGRECORD.XLS" goes; empty for the current folder.
     std::string recorderFolder;
+    // Draws only these frames of the flight, which is still planned from the
+    // scene's From on: a curved flight's ground floor acts on every frame from
+    // From, so a share of an animation equals the same frames of the whole run.
+    std::optional<FrameRange> onlyFrames;
 };
 
 // The render job on a scene's temporary script: reads everything back from

@@ -58,6 +58,9 @@ TEST(FrameName, NeverReadsAnotherArgument)
     EXPECT_EQ(FormatFrameName("%*d_%d", 5), "%*d_5");
     EXPECT_EQ(FormatFrameName("end%", 5), "end%");
     EXPECT_EQ(FormatFrameName("%99999999999d", 5), "%99999999999d");  // an impossible width stays text
+    // A modifier printf does not know is no conversion: the next one still numbers the frame.
+    EXPECT_EQ(FormatFrameName("x%hld_%03d.tga", 5), "x%hld_005.tga");
+    EXPECT_EQ(FormatFrameName("x%Ld_%03d.tga", 5), "x5_%03d.tga");
 }
 
 TEST(FrameName, FilesPerOutputKind)

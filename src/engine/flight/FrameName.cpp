@@ -68,7 +68,8 @@ bool IsIntegerLetter(char c)
     return c != 0 && std::strchr("diuoxX", c) != nullptr;
 }
 
-std::string FormatInteger(const Conversion& c, long long number)
+// The conversion formatted with the number; none for a modifier printf does not know.
+std::optional<std::string> FormatInteger(const Conversion& c, long long number)
 {
     const bool isSigned = c.letter == 'd' || c.letter == 'i';
     const std::string& m = c.modifier;
@@ -76,10 +77,11 @@ std::string FormatInteger(const Conversion& c, long long number)
     if (m == "hh") return isSigned ? FormatText(c.spec.c_str(), static_cast<signed char>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned char>(number));
     if (m == "h") return isSigned ? FormatText(c.spec.c_str(), static_cast<short>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned short>(number));
     if (m == "l") return isSigned ? FormatText(c.spec.c_str(), static_cast<long>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned long>(number));
-    if (m == "ll" || m == "q" || m == "j") return isSigned ? FormatText(c.spec.c_str(), number) : FormatText(c.spec.c_str(), static_cast<unsigned long long>(number));
+    // "L" and "q" are the C library's other spellings of "ll" for integers.
+    if (m == "ll" || m == "L" || m == "q" || m == "j") return isSigned ? FormatText(c.spec.c_str(), number) : FormatText(c.spec.c_str(), static_cast<unsigned long long>(number));
     if (m == "z" || m == "t") return isSigned ? FormatText(c.spec.c_str(), static_cast<long>(number)) : FormatText(c.spec.c_str(), static_cast<size_t>(number));
     if (m.empty()) return isSigned ? FormatText(c.spec.c_str(), static_cast<int>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned>(number));
-    return c.spec;  // an odd modifier ("L", "hl"): left as text
+    return std::nullopt;  // an odd modifier ("hl", "lll"): not a conversion at all
 }
 
 }  // namespace
@@ -101,9 +103,12 @@ std::string FormatFrameName(const std::string& outputTemplate, long long number)
             i += 2;
             continue;
         }
-        auto conversion = ParseConversion(outputTemplate, i);
-        if (conversion && !numbered && IsIntegerLetter(conversion->letter)) {
-            result += FormatInteger(*conversion, number);
+        const auto conversion = ParseConversion(outputTemplate, i);
+        const auto formatted = conversion && !numbered && IsIntegerLetter(conversion->letter)
+                                   ? FormatInteger(*conversion, number)
+                                   : std::nullopt;
+        if (formatted) {
+            result += *formatted;
             numbered = true;
             i += conversion->length;
         } else {

@@ -92,7 +92,9 @@ TEST(FrameRendererTest, FinalDrawsEveryCellInView)
         ASSERT_EQ(scene.Render(cx, cy), FrameOutcome::Saved);
         for (int j = 0; j < 16; ++j)
             for (int i = 0; i < 16; ++i)
-                if (scene.InView(i, j, cx, cy)) EXPECT_TRUE(scene.Drawn(i, j, cx, cy)) << i << "," << j << " camera " << cx << "," << cy;
+                if (scene.InView(i, j, cx, cy)) {
+                    EXPECT_TRUE(scene.Drawn(i, j, cx, cy)) << i << "," << j << " camera " << cx << "," << cy;
+                }
     }
 }
 
@@ -114,8 +116,12 @@ TEST(FrameRendererTest, RawLeavesEverySecondQuadrantRowAndColumnButCompletesTheO
             if (!scene.Drawn(i, j, 30, 30)) continue;
             ++quadrantDrawn;
             // No two neighbours inside a quadrant are both drawn.
-            if (i + 1 != observer) EXPECT_FALSE(scene.Drawn(i + 1, j, 30, 30)) << i << "," << j;
-            if (j + 1 != observer) EXPECT_FALSE(scene.Drawn(i, j + 1, 30, 30)) << i << "," << j;
+            if (i + 1 != observer) {
+                EXPECT_FALSE(scene.Drawn(i + 1, j, 30, 30)) << i << "," << j;
+            }
+            if (j + 1 != observer) {
+                EXPECT_FALSE(scene.Drawn(i, j + 1, 30, 30)) << i << "," << j;
+            }
         }
     }
     EXPECT_NEAR(static_cast<double>(quadrantDrawn) / quadrantCells, 0.25, 0.05);

@@ -3,6 +3,7 @@
 #include "platform/messages/FlightMessages.h"
 
 #include <filesystem>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace vistagon {
@@ -216,6 +217,29 @@ TEST_F(RenderJobTest, FramesDrawnSideBySideAreIdentical)
     for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(ReadFileBytes(job.File(names[i])), single[i]) << names[i];
     EXPECT_EQ(ReadFileBytes(job.File("VGRECORD.XLS")), singleLog);
     EXPECT_EQ(CountLines(singleLog), 9);
+}
+
+// A front end answers its questions on the thread that drives the job, also
+// when the frames are drawn on threads of their own.
+TEST_F(RenderJobTest, FramesSideBySideAskOnTheJobsThread)
+{
+    class ThreadNotingInteraction : public test::ScriptedInteraction {
+    public:
+        Answer Ask(std::string_view text, QuestionButtons buttons, MessageIcon icon) override
+        {
+            threads.push_back(std::this_thread::get_id());
+            return ScriptedInteraction::Ask(text, buttons, icon);
+        }
+        std::vector<std::thread::id> threads;
+    } ui;
+    AppContext context{ui, t.context.profile};
+    job.scene.OutputFileName = job.File("missing/f%02d.tga");
+    script = job.WriteScript();
+    const JobReport report = RunJob(context, host, script, RenderMode::Final, RenderJobOptions{3, t.dir.path().string(), {}});
+    EXPECT_EQ(report.outcome, JobOutcome::FramesFailed);
+    EXPECT_EQ(report.framesFailed, 3);
+    ASSERT_EQ(ui.threads.size(), 3u);  // one "Retry?" per frame, answered No
+    for (const std::thread::id id : ui.threads) EXPECT_EQ(id, std::this_thread::get_id());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ constexpr long kPumpsPerClockRead = 64;
 }  // namespace
 
 FrameScheduler::FrameScheduler(AppContext& context, RenderHost& host, const FrameSetup& setup, RecorderLog* log)
-    : context_(context), host_(host), setup_(setup), log_(log),
+    : context_(context), host_(host), setup_(setup), log_(log), relay_(context.ui),
       redrawIntervalMs_(context.profile.GetInt("Settings", "RedrawInterval", 1000)),
       lastRedraw_(std::chrono::steady_clock::now())
 {
@@ -33,10 +33,10 @@ bool FrameScheduler::Prepare(int workers, size_t frames, CTGAFile* hostImage)
         std::unique_ptr<WorkerInteraction> interaction;
         if (here) {
             interaction = std::make_unique<WorkerInteraction>(
-                context_.ui, nullptr, [this] { PumpOnThisThread(); }, [this, &slot](int percent) { ShowPercent(slot, percent); });
+                context_.ui, [this] { PumpOnThisThread(); }, [this, &slot](int percent) { ShowPercent(slot, percent); });
         } else {
-            interaction = std::make_unique<WorkerInteraction>(context_.ui, &uiLock_, nullptr,
-                                                              [&slot](int percent) { slot.percent = percent; });
+            interaction =
+                std::make_unique<WorkerInteraction>(relay_, nullptr, [&slot](int percent) { slot.percent = percent; });
         }
         auto worker = FrameWorker::Create(context_, setup_, std::move(interaction), here ? hostImage : nullptr, k > 0);
         if (!worker) return false;
@@ -80,6 +80,7 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
 {
     nextFrame_ = 0;
     idleWorkers_ = 0;
+    relay_.Serve();
     // Joined on every way out, also when the loop below throws.
     std::vector<std::jthread> threads;
     for (size_t k = 0; k < workers_.size(); ++k) {
@@ -102,10 +103,8 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
     while (idleWorkers_ < static_cast<int>(workers_.size())) {
         resultsChanged_.wait_for(lock, kPumpInterval);
         lock.unlock();
-        {
-            const std::lock_guard ui(uiLock_);
-            context_.ui.Pump();
-        }
+        relay_.Serve();
+        context_.ui.Pump();
         WriteFinishedRows(false);
         ReportProgress();
         lock.lock();
@@ -205,7 +204,6 @@ FrameTally FrameScheduler::Tally()
         const std::lock_guard lock(resultsLock_);
         tally = tally_;
     }
-    const std::lock_guard ui(uiLock_);
     tally.stopped = tally.stopped || context_.ui.IsCancelled();
     return tally;
 }

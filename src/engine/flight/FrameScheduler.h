@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flight/FrameWorker.h"
+#include "flight/InteractionRelay.h"
 #include "flight/PlannedFrame.h"
 #include "flight/RecorderLog.h"
 #include "flight/RenderHost.h"
@@ -24,7 +25,9 @@ struct FrameTally {
 
 // Draws the frames of a flight plan with one or more workers. One worker runs
 // on the calling thread and pumps the job's interaction itself; several run on
-// threads of their own while the calling thread pumps. Frames are handed out in
+// threads of their own while the calling thread pumps and puts their messages
+// and questions to the user, so the job's interaction is only ever called on
+// the calling thread. Frames are handed out in
 // plan order, so their files do not depend on the number of workers, and the
 // recorder rows are written in plan order for every frame that was finished.
 class FrameScheduler {
@@ -57,11 +60,11 @@ private:
     RenderHost& host_;
     FrameSetup setup_;
     RecorderLog* log_;
+    InteractionRelay relay_;  // the job's interaction, when workers run side by side
     int redrawIntervalMs_;
 
     std::vector<std::unique_ptr<FrameWorker>> workers_;
     std::vector<std::unique_ptr<Slot>> slots_;
-    std::mutex uiLock_;  // the job's interaction, when workers run side by side
 
     std::mutex resultsLock_;
     std::condition_variable resultsChanged_;

@@ -3,19 +3,16 @@
 #include "platform/UserInteraction.h"
 
 #include <functional>
-#include <mutex>
 
 namespace vistagon {
 
 // The interaction a frame worker renders with. Messages and the cancel flag
-// are the job's own (reached under a lock when workers run side by side); the
-// "%d%%" status text becomes a number for the job's progress; pumping is done
-// by whoever drives the workers.
+// are the job's own (through an InteractionRelay when workers run side by
+// side); the "%d%%" status text becomes a number for the job's progress;
+// pumping is done by whoever drives the workers.
 class WorkerInteraction : public UserInteraction, public ProgressText {
 public:
-    // lock: none when the worker runs on the job's own thread.
-    WorkerInteraction(UserInteraction& shared, std::mutex* lock, std::function<void()> onPump,
-                      std::function<void(int)> onPercent);
+    WorkerInteraction(UserInteraction& shared, std::function<void()> onPump, std::function<void(int)> onPercent);
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     Answer Ask(std::string_view text, QuestionButtons buttons, MessageIcon icon) override;
@@ -27,7 +24,6 @@ public:
 
 private:
     UserInteraction& shared_;
-    std::mutex* lock_;
     std::function<void()> onPump_;
     std::function<void(int)> onPercent_;
 };

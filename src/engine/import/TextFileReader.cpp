@@ -45,31 +45,9 @@ bool TextFileReader::ReadLine(std::string& line, size_t capacity)
     return !line.empty();
 }
 
-size_t TextFileReader::Read(char* out, size_t count)
-{
-    size_t n = 0;
-    for (; n < count; ++n) {
-        const int c = Get();
-        if (c < 0) break;
-        out[n] = static_cast<char>(c);
-    }
-    return n;
-}
-
 void TextFileReader::SkipLine()
 {
     for (int c = Get(); c >= 0 && c != '\n'; c = Get()) {
-    }
-}
-
-void TextFileReader::Seek(uint64_t offset)
-{
-    next_ = end_ = 0;
-    if (!file_.IsOpen() || failed_) return;
-    try {
-        file_.Seek(offset);
-    } catch (const FileError&) {
-        failed_ = true;
     }
 }
 

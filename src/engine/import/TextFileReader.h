@@ -30,12 +30,8 @@ public:
     // Like fgets with a buffer of `capacity` characters: at most capacity - 1
     // characters, ending after a line feed. False at the end of the text.
     bool ReadLine(std::string& line, size_t capacity);
-    // Like fread: up to count characters; returns how many arrived.
-    size_t Read(char* out, size_t count);
     // Skips through the next line feed, or to the end of the text.
     void SkipLine();
-    // Moves to a byte offset of the file, as a seek from its start does.
-    void Seek(uint64_t offset);
 
     bool failed() const { return failed_; }
 

@@ -69,6 +69,7 @@ bool AsciiRegularJob::Scan()
         x.Add(line.values[0]);
         y.Add(line.values[1]);
     }
+    const bool readFailed = reader.failed();
     reader.Close();
     options_.minX = x.minimum;
     options_.maxX = x.maximum;
@@ -77,7 +78,14 @@ bool AsciiRegularJob::Scan()
     options_.width = ProposedNodes(x.minimum, x.maximum, x.step);
     options_.height = ProposedNodes(y.minimum, y.maximum, y.step);
     ClearStatus();
+    if (readFailed) return ReportReadFailure();
     return !WasCancelled();
+}
+
+bool AsciiRegularJob::ReportReadFailure()
+{
+    context_.ui.ShowMessage(FormatText(msg::kCouldNotReadTextFile.text, options_.source.c_str()), MessageIcon::Stop);
+    return false;
 }
 
 bool AsciiRegularJob::CheckBoundaries()
@@ -115,10 +123,7 @@ bool AsciiRegularJob::PlacePoints(AsciiPointReader& reader, CTGAFile& image, lon
         image.SetPixel(TruncateToInt(column + 0.5), TruncateToInt(row + 0.5));
     }
     image.SetDrawColor(&image.background());
-    if (reader.failed()) {
-        context_.ui.ShowMessage(FormatText(msg::kCouldNotReadTextFile.text, options_.source.c_str()), MessageIcon::Stop);
-        return false;
-    }
+    if (reader.failed()) return ReportReadFailure();
     return true;
 }
 
@@ -133,13 +138,16 @@ bool AsciiRegularJob::Run()
     if (!image.CreateImage(options_.width, options_.height)) return false;
     image.FillGray(0);
     long validLines = 0;
-    bool ok = PlacePoints(reader, image, validLines) && !WasCancelled();
+    bool ok = PlacePoints(reader, image, validLines);
     reader.Close();
-    if (ok && validLines == 0) {
+    // Listed lines already tell what went wrong (and the flat image is still
+    // written); a source without any data line would pass for a flat terrain.
+    if (ok && validLines == 0 && results_.empty() && !WasCancelled()) {
         context_.ui.ShowMessage(msg::kRegularNoValidLine.text, MessageIcon::Stop);
         ok = false;
     }
-    if (ok) ok = image.OnSaveDocument(options_.target);
+    // A cancelled run saves nothing but still counts as done, as the dialog sees it.
+    if (ok && !WasCancelled()) ok = image.OnSaveDocument(options_.target);
     image.OnCloseDocument();
     ClearStatus();
     return ok && results_.empty();

@@ -33,9 +33,11 @@ public:
     AsciiRegularJob(AppContext& context, AsciiRegularOptions options);
 
     // Reads the source once and puts the proposed boundaries, width and height
-    // into the options. False when the source cannot be opened or the user cancelled.
+    // into the options. False when the source cannot be opened or read, or the
+    // user cancelled.
     bool Scan();
     // Fails (with the output still written) when a line was listed in the results.
+    // A cancelled run writes nothing and is not a failure; see WasCancelled.
     bool Run() override;
 
     AsciiRegularOptions& options() { return options_; }
@@ -44,6 +46,7 @@ public:
 private:
     bool CheckBoundaries();
     bool PlacePoints(AsciiPointReader& reader, CTGAFile& image, long& validLines);
+    bool ReportReadFailure();
 
     AsciiRegularOptions options_;
     ResultsList results_;

@@ -15,10 +15,30 @@ namespace vistagon {
 namespace {
 
 constexpr size_t kStartBytes = 6;
-constexpr uint64_t kSizeOffset = 23;
+constexpr size_t kSizePosition = 23;
 constexpr size_t kSizeDigits = 3;
 constexpr size_t kLinePrefix = 9;
 constexpr size_t kFieldWidth = 5;
+
+// A fixed-width field never reaches over a line break: a row line that ends
+// early fails at its first missing field instead of eating the next line.
+bool ReadField(TextFileReader& text, char* out, size_t width)
+{
+    for (size_t i = 0; i < width; ++i) {
+        const int c = text.Get();
+        if (c < 0 || c == '\n') return false;
+        out[i] = static_cast<char>(c);
+    }
+    return true;
+}
+
+// Positions count characters as text mode delivers them, a line break being one.
+bool SkipCharacters(TextFileReader& text, size_t count)
+{
+    for (size_t i = 0; i < count; ++i)
+        if (text.Get() < 0) return false;
+    return true;
+}
 
 // A size field: blanks, then decimal digits; a field without digits is refused.
 bool ParseSizeField(std::string_view field, int& value)
@@ -33,7 +53,7 @@ bool ParseSizeField(std::string_view field, int& value)
 bool ReadSizeField(TextFileReader& text, int& value)
 {
     char field[kSizeDigits];
-    return text.Read(field, kSizeDigits) == kSizeDigits && ParseSizeField(std::string_view(field, kSizeDigits), value);
+    return ReadField(text, field, kSizeDigits) && ParseSizeField(std::string_view(field, kSizeDigits), value);
 }
 
 }  // namespace
@@ -47,9 +67,9 @@ bool JapanDemJob::Fail(const std::string& message)
 bool JapanDemJob::ReadSize(TextFileReader& text, int& width, int& height)
 {
     char start[kStartBytes];
-    if (text.Read(start, kStartBytes) < kStartBytes) return Fail(msg::kJapanStartBytes.text);
-    text.Seek(kSizeOffset);
-    if (!ReadSizeField(text, width)) return Fail(msg::kJapanWidth.text);
+    if (!ReadField(text, start, kStartBytes)) return Fail(msg::kJapanStartBytes.text);
+    if (!SkipCharacters(text, kSizePosition - kStartBytes) || !ReadSizeField(text, width))
+        return Fail(msg::kJapanWidth.text);
     if (!ReadSizeField(text, height)) return Fail(msg::kJapanHeight.text);
     return true;
 }
@@ -60,13 +80,13 @@ bool JapanDemJob::ReadRows(TextFileReader& text, CTGAFile& image)
     const int height = image.GetHeight();
     char prefix[kLinePrefix];
     text.SkipLine();
-    if (text.Read(prefix, kLinePrefix) < kLinePrefix) return Fail(FormatText(msg::kJapanLinePrefix.text, 0));
+    if (!ReadField(text, prefix, kLinePrefix)) return Fail(FormatText(msg::kJapanLinePrefix.text, 0));
     Bgr color;
     image.SetDrawColor(&color);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             char field[kFieldWidth];
-            if (text.Read(field, kFieldWidth) < kFieldWidth) return Fail(FormatText(msg::kJapanElevation.text, x, y));
+            if (!ReadField(text, field, kFieldWidth)) return Fail(FormatText(msg::kJapanElevation.text, x, y));
             int value = ParseLeadingInt(std::string_view(field, kFieldWidth));
             if (value == options_.voidValue) value = 0;
             color = EncodeElevation(value);
@@ -74,7 +94,7 @@ bool JapanDemJob::ReadRows(TextFileReader& text, CTGAFile& image)
             if (value != 0) ++nonZero_;
         }
         text.SkipLine();
-        if (text.Read(prefix, kLinePrefix) < kLinePrefix && y < height - 1)
+        if (!ReadField(text, prefix, kLinePrefix) && y < height - 1)
             return Fail(FormatText(msg::kJapanLinePrefix.text, y));
     }
     return true;
@@ -98,13 +118,14 @@ bool JapanDemJob::Run()
     text.Close();
     if (!read) return false;
     if (readFailed) return Fail(FormatText(msg::kCouldNotReadTextFile.text, options_.source.c_str()));
-    // The conversion itself never looks at Cancel; a cancel only keeps the file unsaved.
+    // The conversion itself never looks at Cancel; a cancel only keeps the file
+    // unsaved, and the run still counts as done.
     RowProgress silent(nullptr, 1.0);
-    const bool saved = NextRow(silent) && image.OnSaveDocument(options_.target);
+    const bool done = !NextRow(silent) || image.OnSaveDocument(options_.target);
     image.OnCloseDocument();
     context_.ui.ShowMessage(FormatText(msg::kJapanCount.text, nonZero_), MessageIcon::Information);
     ClearStatus();
-    return saved;
+    return done;
 }
 
 }  // namespace vistagon

@@ -11,7 +11,7 @@ inline constexpr MessageText kRegularTooManyMessages{992, "Number of error messa
 // Our own: the mapping onto the grid divides by maximum - minimum.
 inline constexpr MessageText kRegularEqualBoundsX{0, "Minimum x and maximum x are equal; the boundaries must enclose the grid."};
 inline constexpr MessageText kRegularEqualBoundsY{0, "Minimum y and maximum y are equal; the boundaries must enclose the grid."};
-// Our own: a source without a single line of three numbers gives no grid.
+// Our own: a source without a single data line gives no grid.
 inline constexpr MessageText kRegularNoValidLine{0, "The file holds no line with three numbers."};
 
 }  // namespace vistagon::msg

@@ -97,6 +97,7 @@ bool AsciiIrregularJob::Run()
     BeginCheckpoints();
     points_.clear();
     if (HasTgaExtension(options_.source)) {
+        results_.Clear();  // the scan's list of a picture's bytes means nothing
         context_.ui.ShowMessage(FormatText(msg::kIrregularSourceIsTga.text, options_.source.c_str()), MessageIcon::Stop);
         return false;
     }

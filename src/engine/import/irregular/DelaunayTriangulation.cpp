@@ -16,6 +16,10 @@ namespace {
 constexpr double kEnclosingRadius2 = 3.4028234663852886e38;
 constexpr double kJitterFraction = 0.00001;
 constexpr double kMinDoubledArea = 0.00001;
+// Points closer than this fraction of the larger range are repeats of one point
+// told apart only by the jitter. Their slivers have circles too inexact for the
+// conflict region to stay connected, so the walk would miss triangles.
+constexpr double kRepeatFraction = 1e-8;
 
 // Edge k of a triangle joins these two of its vertices, keeping their order.
 constexpr int kEdgeEnds[3][2] = {{0, 1}, {0, 2}, {1, 2}};
@@ -86,6 +90,8 @@ public:
     IncrementalDelaunay(std::vector<NodalPoint>& points, const Bounds& bounds)
         : real_(points.size()), locator_(bounds.minX, bounds.minY, bounds.maxX, bounds.maxY, points.size())
     {
+        const double repeat = kRepeatFraction * std::max(bounds.maxX - bounds.minX, bounds.maxY - bounds.minY);
+        repeatDistance2_ = repeat * repeat;
         vertices_.reserve(real_ + 3);
         for (const NodalPoint& p : points) vertices_.push_back({p.x, p.y});
         AddEnclosingTriangle(bounds);
@@ -101,6 +107,7 @@ private:
     int Locate(const PlanePoint& p) const;
     int Walk(int start, const PlanePoint& p) const;
     bool Conflicts(int triangle, int point);
+    bool RepeatsAVertexOf(int triangle, const PlanePoint& p) const;
     void GrowCavity(int seed, int point);
     void CollectAllConflicts(int point);
     bool CollectEdges();
@@ -116,10 +123,12 @@ private:
     std::vector<int> incident_;  // a triangle at each vertex, when it still has one
     PointLocator locator_;
     uint64_t nextOrder_ = 0;
+    double repeatDistance2_ = 0.0;
     size_t live_ = 0;
     int lastMade_ = 0;
     // Once the triangles around a point did not form a disc the neighbour links
-    // cannot be trusted: from then on every insertion tests every triangle.
+    // cannot be trusted, and once a point repeats another the circles cannot:
+    // from then on every insertion tests every triangle.
     bool exhaustive_ = false;
 
     std::vector<int> cavity_;
@@ -176,6 +185,18 @@ int IncrementalDelaunay::Walk(int start, const PlanePoint& p) const
         t = tri.next[beyond];
     }
     return -1;
+}
+
+// A point repeated in the input lands in a triangle at its first copy.
+bool IncrementalDelaunay::RepeatsAVertexOf(int triangle, const PlanePoint& p) const
+{
+    for (const int vertex : triangles_[static_cast<size_t>(triangle)].v) {
+        const PlanePoint& v = vertices_[static_cast<size_t>(vertex)];
+        const double dx = v.x - p.x;
+        const double dy = v.y - p.y;
+        if (dx * dx + dy * dy <= repeatDistance2_) return true;
+    }
+    return false;
 }
 
 bool IncrementalDelaunay::Conflicts(int triangle, int point)
@@ -239,6 +260,7 @@ bool IncrementalDelaunay::CollectEdges()
 bool IncrementalDelaunay::EdgesFormOneCycle(int point)
 {
     ends_.clear();
+    if (edges_.empty()) return false;  // removed triangles that close on themselves: no ring
     for (size_t j = 0; j < edges_.size(); ++j) {
         const CavityEdge& e = edges_[j];
         if (e.outside >= 0 && Conflicts(e.outside, point)) return false;
@@ -325,6 +347,7 @@ void IncrementalDelaunay::Replace(int point, bool linked)
             triangles_[static_cast<size_t>(made[static_cast<size_t>(r.edge)])].next[r.side] = made[static_cast<size_t>(l.edge)];
         }
     }
+    if (made.empty()) return;  // all edges cancelled out: the point joins no triangle
     incident_[static_cast<size_t>(point)] = lastMade_ = made.back();
     locator_.Remember(point, p);
 }
@@ -333,8 +356,10 @@ TriangulationOutcome IncrementalDelaunay::Insert(int point)
 {
     cavity_.clear();
     if (!exhaustive_) {
-        const int located = Locate(vertices_[static_cast<size_t>(point)]);
-        if (located >= 0 && Conflicts(located, point)) GrowCavity(located, point);
+        const PlanePoint& p = vertices_[static_cast<size_t>(point)];
+        const int located = Locate(p);
+        if (located >= 0 && RepeatsAVertexOf(located, p)) exhaustive_ = true;
+        else if (located >= 0 && Conflicts(located, point)) GrowCavity(located, point);
     }
     // No circle found near the point: test them all, as the insertion is defined.
     if (cavity_.empty()) CollectAllConflicts(point);

@@ -3,8 +3,6 @@
 #include "image/ElevationEncoding.h"
 #include "platform/FileError.h"
 
-#include <cmath>
-
 namespace vistagon {
 
 ElevationGrid::ElevationGrid(AppContext& context, double scaleX, double scaleY, bool loadPixels)
@@ -47,13 +45,24 @@ double ElevationGrid::HeightAt(double x, double y) const
     const double px = x * scaleXReciprocal();
     const double py = y * scaleYReciprocal();
     if (!(px >= 0.0 && px < GetWidth() - 1.0) || !(py >= 0.0 && py < GetHeight() - 1.0)) return 0.0;
-    const int ix = static_cast<int>(std::floor(px));
-    const int iy = static_cast<int>(std::floor(py));
+    // Both are at least 0 here, where truncation is the floor.
+    const int ix = static_cast<int>(px);
+    const int iy = static_cast<int>(py);
     const double fx = px - ix;
     const double fy = py - iy;
     int32_t p1 = 0, p2 = 0, p3 = 0, p4 = 0;
-    ReadNodePair(ix, iy, p1, p2);
-    ReadNodePair(ix, iy + 1, p3, p4);
+    if (const uint8_t* base = PixelBase()) {
+        // The renderer's hot path: the four nodes straight from the loaded raster.
+        const uint8_t* lower = base + static_cast<size_t>(iy) * Stride() + 3 * static_cast<size_t>(ix);
+        const uint8_t* upper = lower + Stride();
+        p1 = DecodeElevation(lower);
+        p2 = DecodeElevation(lower + 3);
+        p3 = DecodeElevation(upper);
+        p4 = DecodeElevation(upper + 3);
+    } else {
+        ReadNodePair(ix, iy, p1, p2);
+        ReadNodePair(ix, iy + 1, p3, p4);
+    }
     return (1.0 - fy) * ((1.0 - fx) * p1 + fx * p2) + fy * ((1.0 - fx) * p3 + fx * p4);
 }
 

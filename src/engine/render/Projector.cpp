@@ -96,15 +96,6 @@ void Projector::SetCamera(const FrameCamera& camera)
               Mat4::Translation(cx_, cy_, 0);
 }
 
-Vec4 Projector::RayThroughPixel(double column, double row) const
-{
-    const double u = column - cx_;
-    const double v = -row - cy_;
-    const double s = u * cosRoll_ + v * sinRoll_;
-    const double t = -u * sinRoll_ + v * cosRoll_;
-    return view_ + right_ * s + up_ * t;
-}
-
 double Projector::HitPlane(double column, double row, const Vec4& p0, const Vec4& p1, const Vec4& p2,
                            Vec4& point) const
 {

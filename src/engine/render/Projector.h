@@ -34,7 +34,15 @@ public:
     // The eye point of the current frame (already nudged off the lattice).
     const Vec4& Position() const { return eye_; }
     // The direction from the eye through a picture position (column, row; row grows downward).
-    Vec4 RayThroughPixel(double column, double row) const;
+    // Inline: the texture lookups cast one to three rays per pixel.
+    Vec4 RayThroughPixel(double column, double row) const
+    {
+        const double u = column - cx_;
+        const double v = -row - cy_;
+        const double s = u * cosRoll_ + v * sinRoll_;
+        const double t = -u * sinRoll_ + v * cosRoll_;
+        return view_ + right_ * s + up_ * t;
+    }
     // The ray parameter t where the ray through (column, row) meets the plane
     // through p0, p1, p2; stores eye + t * ray in point. t <= 0: behind the eye
     // (also for a ray parallel to the plane, which then leaves point at the eye).

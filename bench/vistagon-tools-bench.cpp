@@ -1,6 +1,8 @@
 // Times the convolution (3 x 3 and 15 x 15 kernels) and the rectification of a
 // 2048 x 2048 picture, files included, and prints the seconds of each run.
 //   vistagon-tools-bench [FOLDER]   (keeps its images in FOLDER, else a temporary folder)
+// A kept folder also holds each kernel's weights as text ("3x3: w,w,...", rows
+// from the top), so that other programs can run the same convolution.
 #include "image/CTGAFile.h"
 #include "platform/AppContext.h"
 #include "tools/ConvolutionJob.h"
@@ -10,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -62,6 +65,29 @@ Bgr KernelCell(int n, int i, int j)
     return Bgr{w, w, w};
 }
 
+// The weights of an n x n kernel, top row first, as "nxn: w,w,...".
+std::string KernelText(int n)
+{
+    std::string text = std::to_string(n) + "x" + std::to_string(n) + ":";
+    for (int j = n - 1; j >= 0; --j) {
+        for (int i = 0; i < n; ++i) {
+            text += text.back() == ':' ? ' ' : ',';
+            text += std::to_string(KernelCell(n, i, j).b - 128);
+        }
+    }
+    return text;
+}
+
+// Removes a temporary folder on every way out of main.
+struct FolderRemover {
+    std::filesystem::path folder;
+    ~FolderRemover()
+    {
+        std::error_code ignored;
+        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
+    }
+};
+
 double Seconds(const std::function<bool()>& run)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -73,9 +99,11 @@ double Seconds(const std::function<bool()>& run)
 
 int main(int argc, char** argv)
 {
+    const bool keep = argc > 1;
     const std::filesystem::path folder =
-        argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path() / "vistagon-tools-bench";
+        keep ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path() / "vistagon-tools-bench";
     std::filesystem::create_directories(folder);
+    const FolderRemover remover{keep ? std::filesystem::path() : folder};
     const auto file = [&folder](const char* name) { return (folder / name).string(); };
 
     QuietInteraction ui;
@@ -85,6 +113,7 @@ int main(int argc, char** argv)
     for (int n : {3, 15}) {
         const std::string name = "kernel" + std::to_string(n) + ".tga";
         if (!WriteImage(context, file(name.c_str()), n, n, [n](int i, int j) { return KernelCell(n, i, j); })) return 1;
+        if (keep) std::ofstream(file(("kernel" + std::to_string(n) + ".txt").c_str())) << KernelText(n) << '\n';
     }
 
     std::printf("picture %d x %d\n", kSize, kSize);

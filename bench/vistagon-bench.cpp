@@ -1,6 +1,7 @@
 // Renders one fixed Final frame and prints what it costs: seconds per frame,
 // cells and triangles per second, with a no-op pump, with the pump and progress
 // path of a render job, and with a pump that reads the clock at every cell.
+#include "QuietInteraction.h"
 #include "flight/WorkerInteraction.h"
 #include "image/CTGAFile.h"
 #include "image/ElevationEncoding.h"
@@ -28,15 +29,7 @@ constexpr int kGridSize = 1025;
 constexpr int kRuns = 7;
 
 // A front end that does nothing: the baseline.
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    void ShowMessage(std::string_view text, MessageIcon) override { std::fprintf(stderr, "%.*s\n", int(text.size()), text.data()); }
-    Answer Ask(std::string_view, QuestionButtons, MessageIcon) override { return Answer::No; }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 // The pump of a render job that draws on the interface's own thread: every cell
 // goes through the worker's interaction to the front end, the clock is looked

@@ -2,6 +2,7 @@
 // samples (a 3-arc-second cell) described by its header file, header reading
 // included, and prints the seconds of each run and the best.
 //   vistagon-import-bench-binary [RUNS]   (default 5)
+#include "QuietInteraction.h"
 #include "import/binarydem/BinaryDemJob.h"
 #include "import/binarydem/BinaryHeaderReader.h"
 #include "platform/AppContext.h"
@@ -20,23 +21,7 @@ using namespace vistagon;
 
 constexpr int kSide = 1201;
 
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    // The elevation range box after every run is expected; anything else is shown.
-    void ShowMessage(std::string_view text, MessageIcon icon) override
-    {
-        if (icon != MessageIcon::Information) std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-    }
-    Answer Ask(std::string_view text, QuestionButtons, MessageIcon) override
-    {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-        return Answer::No;
-    }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 void WriteTile(const std::filesystem::path& raster, const std::filesystem::path& header)
 {
@@ -74,7 +59,7 @@ int main(int argc, char** argv)
     WriteTile(options.sourcePath, options.headerPath);
     std::printf("raster %d x %d, 16-bit big-endian, %.2f MB\n", kSide, kSide, 2.0 * kSide * kSide / 1e6);
 
-    QuietInteraction ui;
+    QuietInteraction ui(false);  // the result box after every run is expected
     AppContext context{ui, Profile((folder / "profile.ini").string())};
     double best = 1e300;
     int status = 0;

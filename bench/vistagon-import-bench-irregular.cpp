@@ -6,6 +6,7 @@
 //   vistagon-import-bench-irregular [FOLDER]
 // FOLDER (default: a temporary folder) receives points-N.txt, one "x y z" line
 // per point, kept for comparisons with other gridding programs.
+#include "QuietInteraction.h"
 #include "image/CTGAFile.h"
 #include "import/irregular/AsciiIrregularJob.h"
 #include "import/irregular/DelaunayTriangulation.h"
@@ -26,19 +27,7 @@ using namespace vistagon;
 
 constexpr int kSide = 1024;
 
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    void ShowMessage(std::string_view text, MessageIcon) override { std::fprintf(stderr, "%.*s\n", int(text.size()), text.data()); }
-    Answer Ask(std::string_view text, QuestionButtons, MessageIcon) override
-    {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-        return Answer::No;
-    }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 // Points in 0 ... kSide on a smooth hill-and-valley surface.
 std::vector<NodalPoint> RandomPoints(size_t count)

@@ -2,6 +2,7 @@
 // cells, as a 3-arc-second tile) and the ISO 8211 reading alone, and prints
 // the figures of each run.
 //   vistagon-import-bench-sdts [RUNS]   (default 5)
+#include "QuietInteraction.h"
 #include "import/iso8211/Reader.h"
 #include "import/iso8211/Writer.h"
 #include "import/sdts/SdtsImportJob.h"
@@ -24,19 +25,7 @@ using iso8211::Writer;
 
 constexpr int kSide = 1201;
 
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    void ShowMessage(std::string_view text, MessageIcon) override { std::fprintf(stderr, "%.*s\n", int(text.size()), text.data()); }
-    Answer Ask(std::string_view text, QuestionButtons, MessageIcon) override
-    {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-        return Answer::No;
-    }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 std::string CellModule()
 {

@@ -3,6 +3,7 @@
 // records as the files come) into one elevation file, and prints the seconds
 // of each run and the best.
 //   vistagon-import-bench-usgs [RUNS]   (default 3)
+#include "QuietInteraction.h"
 #include "import/usgsdem/UsgsDemJob.h"
 #include "platform/AppContext.h"
 
@@ -25,23 +26,7 @@ constexpr double kSpacing = 3.0;  // arc-seconds
 constexpr double kDegree = 3600.0;
 constexpr size_t kBlock = 1024;
 
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    // The positive count box after every run is expected; anything else is shown.
-    void ShowMessage(std::string_view text, MessageIcon icon) override
-    {
-        if (icon != MessageIcon::Information) std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-    }
-    Answer Ask(std::string_view text, QuestionButtons, MessageIcon) override
-    {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-        return Answer::No;
-    }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 // Accepts every header; a jump question (none is expected) is counted and declined.
 class AcceptingFeedback : public UsgsDemFeedback {
@@ -137,7 +122,7 @@ int main(int argc, char** argv)
     }
     std::printf("4 DEM files of %d profiles x %d elevations, %.1f MB\n", kSide, kSide, megabytes);
 
-    QuietInteraction ui;
+    QuietInteraction ui(false);  // the result box after every run is expected
     AppContext context{ui, Profile((folder / "profile.ini").string())};
     double best = 1e300;
     int status = 0;

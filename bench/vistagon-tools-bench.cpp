@@ -3,6 +3,7 @@
 //   vistagon-tools-bench [FOLDER]   (keeps its images in FOLDER, else a temporary folder)
 // A kept folder also holds each kernel's weights as text ("3x3: w,w,...", rows
 // from the top), so that other programs can run the same convolution.
+#include "QuietInteraction.h"
 #include "image/CTGAFile.h"
 #include "platform/AppContext.h"
 #include "tools/ConvolutionJob.h"
@@ -20,19 +21,7 @@ namespace {
 
 using namespace vistagon;
 
-class QuietInteraction : public UserInteraction, public ProgressText {
-public:
-    void ShowMessage(std::string_view text, MessageIcon) override { std::fprintf(stderr, "%.*s\n", int(text.size()), text.data()); }
-    Answer Ask(std::string_view text, QuestionButtons, MessageIcon) override
-    {
-        std::fprintf(stderr, "%.*s\n", int(text.size()), text.data());
-        return Answer::No;
-    }
-    ProgressText& Status() override { return *this; }
-    void SetText(std::string_view) override {}
-    void Pump() override {}
-    bool IsCancelled() const override { return false; }
-};
+using bench::QuietInteraction;
 
 bool WriteImage(AppContext& context, const std::string& path, int width, int height, const std::function<Bgr(int, int)>& color)
 {

@@ -18,8 +18,8 @@ std::vector<NodalPoint> RepeatedLatticePoints(int side, size_t count, unsigned s
     return points;
 }
 
-// Repeats differ only by the jitter; the slivers between them must not make the
-// walk miss a triangle that the plain method removes.
+// Repeats differ only by the jitter; the slivers between them have inexact
+// circles, and no triangle the plain method removes may be missed because of them.
 TEST(DelaunayTriangulation, RepeatedPointsGiveThePlainMethodsList)
 {
     for (unsigned seed = 1; seed <= 20; ++seed) {
@@ -32,6 +32,25 @@ TEST(DelaunayTriangulation, RepeatedPointsGiveThePlainMethodsList)
         for (size_t t = 0; t < fast.triangles.size(); ++t)
             for (int k = 0; k < 3; ++k) ASSERT_EQ(fast.triangles[t].v[k], plain.triangles[t].v[k]) << "seed " << seed;
     }
+}
+
+// Scattered points where now and then one repeats an earlier one: each repeat
+// leaves slivers behind that later insertions must still find.
+TEST(DelaunayTriangulation, OccasionalRepeatsAmongScatteredPointsGiveThePlainMethodsList)
+{
+    std::mt19937 engine(7);
+    std::uniform_real_distribution<double> coordinate(0.0, 300.0);
+    std::vector<NodalPoint> fastPoints;
+    for (size_t i = 0; i < 2000; ++i) {
+        if (i > 0 && engine() % 50 == 0) fastPoints.push_back(fastPoints[engine() % fastPoints.size()]);
+        else fastPoints.push_back({coordinate(engine), coordinate(engine), 1.0});
+    }
+    std::vector<NodalPoint> plainPoints = fastPoints;
+    const Triangulation fast = TriangulateNodalPoints(fastPoints, [](size_t) { return true; });
+    const Triangulation plain = test::ReferenceTriangulation(plainPoints);
+    ASSERT_EQ(fast.triangles.size(), plain.triangles.size());
+    for (size_t t = 0; t < fast.triangles.size(); ++t)
+        for (int k = 0; k < 3; ++k) ASSERT_EQ(fast.triangles[t].v[k], plain.triangles[t].v[k]) << "triangle " << t;
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ for target in $targets; do
   [ -d "$corpus" ] && cp -n "$corpus"/* "$work"/ 2>/dev/null || true
   echo "== $target: $seconds s"
   if ! build-fuzz/fuzz/"$target" -max_total_time="$seconds" -rss_limit_mb=4096 -print_final_stats=1 \
-       -artifact_prefix=build-fuzz/ "$work"; then
+       -artifact_prefix="build-fuzz/$target-" "$work"; then
     status=1
   fi
 done

@@ -29,7 +29,7 @@ bool HasAcceptedConversion(const std::string& text)
 // One printf conversion parsed from the template.
 struct Conversion {
     size_t length = 0;  // characters from the '%' through the conversion letter
-    std::string spec;   // the conversion as a format of its own
+    std::string format;  // the conversion as a format of its own
     std::string modifier;
     char letter = 0;
 };
@@ -44,21 +44,21 @@ std::optional<Conversion> ParseConversion(const std::string& text, size_t at)
     };
     // Widths beyond any sensible file name are left as text rather than formatted.
     constexpr size_t kMaxDigits = 4;
-    std::string spec = "%" + take("-+ #0");
+    std::string format = "%" + take("-+ #0");
     const std::string width = take("0123456789");
     if (width.size() > kMaxDigits) return std::nullopt;
-    spec += width;
+    format += width;
     if (i < text.size() && text[i] == '.') {
         ++i;
         const std::string precision = take("0123456789");
         if (precision.size() > kMaxDigits) return std::nullopt;
-        spec += "." + precision;
+        format += "." + precision;
     }
     Conversion conversion;
     conversion.modifier = take("hljztLq");
     if (i >= text.size()) return std::nullopt;
     conversion.letter = text[i];
-    conversion.spec = spec + conversion.modifier + conversion.letter;
+    conversion.format = format + conversion.modifier + conversion.letter;
     conversion.length = i + 1 - at;
     return conversion;
 }
@@ -73,14 +73,14 @@ std::optional<std::string> FormatInteger(const Conversion& c, long long number)
 {
     const bool isSigned = c.letter == 'd' || c.letter == 'i';
     const std::string& m = c.modifier;
-    // The conversion spec is built from a checked grammar; the argument type follows its modifier.
-    if (m == "hh") return isSigned ? FormatText(c.spec.c_str(), static_cast<signed char>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned char>(number));
-    if (m == "h") return isSigned ? FormatText(c.spec.c_str(), static_cast<short>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned short>(number));
-    if (m == "l") return isSigned ? FormatText(c.spec.c_str(), static_cast<long>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned long>(number));
+    // The conversion format is built from a checked grammar; the argument type follows its modifier.
+    if (m == "hh") return isSigned ? FormatText(c.format.c_str(), static_cast<signed char>(number)) : FormatText(c.format.c_str(), static_cast<unsigned char>(number));
+    if (m == "h") return isSigned ? FormatText(c.format.c_str(), static_cast<short>(number)) : FormatText(c.format.c_str(), static_cast<unsigned short>(number));
+    if (m == "l") return isSigned ? FormatText(c.format.c_str(), static_cast<long>(number)) : FormatText(c.format.c_str(), static_cast<unsigned long>(number));
     // "L" and "q" are the C library's other spellings of "ll" for integers.
-    if (m == "ll" || m == "L" || m == "q" || m == "j") return isSigned ? FormatText(c.spec.c_str(), number) : FormatText(c.spec.c_str(), static_cast<unsigned long long>(number));
-    if (m == "z" || m == "t") return isSigned ? FormatText(c.spec.c_str(), static_cast<long>(number)) : FormatText(c.spec.c_str(), static_cast<size_t>(number));
-    if (m.empty()) return isSigned ? FormatText(c.spec.c_str(), static_cast<int>(number)) : FormatText(c.spec.c_str(), static_cast<unsigned>(number));
+    if (m == "ll" || m == "L" || m == "q" || m == "j") return isSigned ? FormatText(c.format.c_str(), number) : FormatText(c.format.c_str(), static_cast<unsigned long long>(number));
+    if (m == "z" || m == "t") return isSigned ? FormatText(c.format.c_str(), static_cast<long>(number)) : FormatText(c.format.c_str(), static_cast<size_t>(number));
+    if (m.empty()) return isSigned ? FormatText(c.format.c_str(), static_cast<int>(number)) : FormatText(c.format.c_str(), static_cast<unsigned>(number));
     return std::nullopt;  // an odd modifier ("hl", "lll"): not a conversion at all
 }
 

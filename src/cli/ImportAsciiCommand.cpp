@@ -64,7 +64,10 @@ int RunImportAsciiRegular(CliSession& session, const std::vector<std::string>& w
     options.skipLines = skip.value_or(options.skipLines);
     options.zScale = zScale.value_or(options.zScale);
     AsciiRegularJob job(session.context, options);
-    if (!(bounds.complete() && width && height) && !job.Scan()) return kFailure;
+    if (!(bounds.complete() && width && height) && !job.Scan()) {
+        PrintResults(session, job.results());
+        return kFailure;
+    }
     bounds.ApplyTo(job.options());
     job.options().width = width.value_or(job.options().width);
     job.options().height = height.value_or(job.options().height);
@@ -93,7 +96,10 @@ int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>&
     options.zScale = zScale.value_or(options.zScale);
     options.estimate = estimate.value_or(options.estimate);
     AsciiIrregularJob job(session.context, options);
-    if (!bounds.complete() && !job.Scan()) return kFailure;
+    if (!bounds.complete() && !job.Scan()) {
+        PrintResults(session, job.results());
+        return kFailure;
+    }
     bounds.ApplyTo(job.options());
 
     const bool converted = job.Run();

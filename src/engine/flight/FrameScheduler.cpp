@@ -99,17 +99,23 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
             resultsChanged_.notify_all();
         });
     }
-    std::unique_lock lock(resultsLock_);
-    while (idleWorkers_ < static_cast<int>(workers_.size())) {
-        resultsChanged_.wait_for(lock, kPumpInterval);
-        lock.unlock();
-        relay_.Serve();
-        context_.ui.Pump();
-        WriteFinishedRows(false);
-        ReportProgress();
-        lock.lock();
+    try {
+        std::unique_lock lock(resultsLock_);
+        while (idleWorkers_ < static_cast<int>(workers_.size())) {
+            resultsChanged_.wait_for(lock, kPumpInterval);
+            lock.unlock();
+            relay_.Serve();
+            context_.ui.Pump();
+            WriteFinishedRows(false);
+            ReportProgress();
+            lock.lock();
+        }
+    } catch (...) {
+        // Workers waiting for an answer would keep the join below from returning.
+        abandoned_ = true;
+        relay_.Close();
+        throw;
     }
-    lock.unlock();
     threads.clear();
     WriteFinishedRows(true);
     ReportProgress();

@@ -19,10 +19,25 @@ Answer InteractionRelay::Post(std::string_view text, MessageIcon icon, bool ques
     std::future<Answer> answer;
     {
         const std::lock_guard guard(lock_);
+        if (closed_) return Refusal(buttons);
         waiting_.push_back({std::string(text), icon, question, buttons, {}});
         answer = waiting_.back().answer.get_future();
     }
     return answer.get();
+}
+
+Answer InteractionRelay::Refusal(QuestionButtons buttons)
+{
+    return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Cancel;
+}
+
+void InteractionRelay::Close()
+{
+    const std::lock_guard guard(lock_);
+    closed_ = true;
+    cancelled_ = true;
+    for (Request& request : waiting_) request.answer.set_value(Refusal(request.buttons));
+    waiting_.clear();
 }
 
 void InteractionRelay::Serve()

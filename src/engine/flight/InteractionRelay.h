@@ -32,6 +32,9 @@ public:
     // Driving side: puts the waiting calls to the user, in the order they came,
     // and takes over the cancel flag.
     void Serve();
+    // When the driving thread gives up: every waiting and later call is answered
+    // No (or Cancel) without asking, and the workers see the job cancelled.
+    void Close();
 
 private:
     struct Request {
@@ -47,11 +50,13 @@ private:
     };
 
     Answer Post(std::string_view text, MessageIcon icon, bool question, QuestionButtons buttons);
+    static Answer Refusal(QuestionButtons buttons);
 
     UserInteraction& ui_;
     std::thread::id driver_;
     std::mutex lock_;
     std::deque<Request> waiting_;
+    bool closed_ = false;
     std::atomic<bool> cancelled_{false};
     SilentText silent_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the fuzz targets: an interaction that never retries, and a private
-// folder for the input file, removed on exit.
+// Shared by the fuzz targets: an interaction that never retries, a private
+// folder for the input file, removed on exit, and the context of both.
 #include "platform/AppContext.h"
 #include "platform/UserInteraction.h"
 
@@ -51,6 +51,15 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// The context every target runs its jobs in: the silent interaction and a
+// profile inside the target's folder.
+struct FuzzSession {
+    explicit FuzzSession(const FuzzFolder& folder) : context{ui, Profile(folder.File("profile.ini"))} {}
+
+    SilentInteraction ui;
+    AppContext context;
 };
 
 }  // namespace vistagon::fuzz

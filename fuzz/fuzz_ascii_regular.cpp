@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vistagon;
     static const fuzz::FuzzFolder folder;
-    fuzz::SilentInteraction ui;
-    AppContext context{ui, Profile(folder.File("profile.ini"))};
+    fuzz::FuzzSession session(folder);
+    AppContext& context = session.context;
 
     ScanEveryLine(std::string_view(reinterpret_cast<const char*>(data), size));
 

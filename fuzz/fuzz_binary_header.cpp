@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vistagon;
     static const fuzz::FuzzFolder folder;
-    fuzz::SilentInteraction ui;
-    AppContext context{ui, Profile(folder.File("profile.ini"))};
+    fuzz::FuzzSession session(folder);
+    AppContext& context = session.context;
 
     const uint8_t* end = data + size;
     const uint8_t* split = std::find(data, end, uint8_t{0});
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.sourcePath = folder.Write("input.bin", samples, static_cast<size_t>(end - samples));
 
     BinaryHeaderInfo info;
-    if (ReadBinaryHeader(header, ui, info) != HeaderReadResult::Loaded) return 0;
+    if (ReadBinaryHeader(header, session.ui, info) != HeaderReadResult::Loaded) return 0;
     for (const char* target : {"out.tga", "out.yuv"}) {
         options.targetPath = folder.File(target);
         const FileRemover remove(options.targetPath);

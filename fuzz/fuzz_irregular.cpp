@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static const fuzz::FuzzFolder folder;
     if (size < 2) return 0;
-    fuzz::SilentInteraction ui;
-    AppContext context{ui, Profile(folder.File("profile.ini"))};
+    fuzz::FuzzSession session(folder);
+    AppContext& context = session.context;
     const uint8_t mode = data[0] % 3;
     const uint8_t knob = data[1];
     if (mode == 0) GridText(context, folder, knob, data + 2, size - 2);

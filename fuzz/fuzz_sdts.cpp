@@ -40,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vistagon;
     static const fuzz::FuzzFolder folder;
-    fuzz::SilentInteraction ui;
-    AppContext context{ui, Profile(folder.File("profile.ini"))};
+    fuzz::FuzzSession session(folder);
+    AppContext& context = session.context;
     SdtsImportOptions options;
     options.sourcePath = folder.Write("CEL0.DDF", data, size);
     options.targetPath = folder.File("out.tga");

@@ -6,8 +6,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vistagon;
     static const fuzz::FuzzFolder folder;
-    fuzz::SilentInteraction ui;
-    AppContext context{ui, Profile(folder.File("profile.ini"))};
+    fuzz::FuzzSession session(folder);
+    AppContext& context = session.context;
     const std::string path = folder.Write("input.tga", data, size);
     for (const bool load : {true, false}) {
         ElevationGrid grid(context, 1.5, 0.75, load);

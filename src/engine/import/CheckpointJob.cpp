@@ -8,8 +8,7 @@ namespace vistagon {
 bool CheckpointJob::Checkpoint(std::string_view status)
 {
     context_.ui.Status().SetText(status);
-    RowProgress silent(nullptr, 1.0);
-    return NextRow(silent);
+    return PumpAndGoOn();
 }
 
 bool CheckpointJob::LineCheckpoint(long lineNumber)
@@ -24,8 +23,7 @@ bool CheckpointJob::PercentCheckpoint(int percent)
         shownPercent_ = percent;
         ShowPercent(&context_.ui.Status(), percent);
     }
-    RowProgress silent(nullptr, 1.0);
-    return NextRow(silent);
+    return PumpAndGoOn();
 }
 
 void CheckpointJob::BeginCheckpoints()

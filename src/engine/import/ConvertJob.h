@@ -31,6 +31,12 @@ protected:
     bool NextRow(RowProgress& progress)
     {
         progress.Step();
+        return PumpAndGoOn();
+    }
+    // Pumps and returns false once the user has cancelled, for filters that
+    // show a status text of their own instead of the row percentage.
+    bool PumpAndGoOn()
+    {
         context_.ui.Pump();
         if (context_.ui.IsCancelled()) cancelled_ = true;
         return !cancelled_;

@@ -63,11 +63,8 @@ void CircleIndex::Add(Entry entry, const Circumcircle& circle)
 {
     const double radius = std::sqrt(circle.r2);
     const double reach = radius + kBoxMargin * (radius + std::fabs(circle.cx) + std::fabs(circle.cy));
-    if (!std::isfinite(reach)) {
-        levels_.back().cells.front().push_back(entry);
-        ++entries_;
-        return;
-    }
+    // An infinite reach spans every cell of the coarse grid that takes it; a
+    // NaN circle holds no point, so where it stands does not matter.
     for (Level& level : levels_) {
         // Cell positions grow with the coordinate, so a point inside the box
         // lies in a cell between those of the box's corners.

@@ -120,8 +120,7 @@ bool JapanDemJob::Run()
     if (readFailed) return Fail(FormatText(msg::kCouldNotReadTextFile.text, options_.source.c_str()));
     // The conversion itself never looks at Cancel; a cancel only keeps the file
     // unsaved, and the run still counts as done.
-    RowProgress silent(nullptr, 1.0);
-    const bool done = !NextRow(silent) || image.OnSaveDocument(options_.target);
+    const bool done = !PumpAndGoOn() || image.OnSaveDocument(options_.target);
     image.OnCloseDocument();
     context_.ui.ShowMessage(FormatText(msg::kJapanCount.text, nonZero_), MessageIcon::Information);
     ClearStatus();

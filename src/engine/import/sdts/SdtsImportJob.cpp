@@ -84,9 +84,7 @@ SdtsImportJob::PassEnd SdtsImportJob::ReadPass(int pass, SdtsRasterBuilder& buil
 bool SdtsImportJob::AfterRecord(int pass, long records)
 {
     context_.ui.Status().SetText(FormatText(msg::kSdtsProgress.text, static_cast<int>(records), pass));
-    // The record count replaces the percentage, so the row step shows nothing.
-    RowProgress silent(nullptr, 1);
-    return NextRow(silent);
+    return PumpAndGoOn();
 }
 
 bool SdtsImportJob::RasterSizeAccepted(const SdtsRasterBuilder& builder)

@@ -111,7 +111,7 @@ bool UsgsDemJob::ConvertFile(const std::string& path, CTGAFile& image)
         checking_ = true;
         for (int j = 0; j < profiles; ++j) {
             ShowPercent(&context_.ui.Status(), static_cast<int>(int64_t{j} * 100 / profiles));
-            if (!NextRow(pumpOnly_)) return false;
+            if (!PumpAndGoOn()) return false;
             if (!WriteProfile(reader, image)) {
                 context_.ui.ShowMessage(FormatText(msg::kDemTruncated.text, path.c_str(), j + 1), MessageIcon::Warning);
                 break;

@@ -44,7 +44,6 @@ private:
     long positives_ = 0;
     bool checking_ = true;  // the jump question, switched on again for every file
     Bgr color_;             // the draw colour of the profile writes
-    RowProgress pumpOnly_{nullptr, 1};  // this filter shows its own per-profile percentage
 };
 
 }  // namespace vistagon

@@ -9,4 +9,5 @@ command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVISTAGON_SANITIZE=ON $launcher >/dev/null
 ninja -C build-test
 cd build-test
-ctest --output-on-failure -j2
+# The desktop application's tests need no display.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2

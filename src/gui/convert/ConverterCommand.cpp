@@ -1,13 +1,17 @@
 #include "ConverterCommand.h"
 
+#include "CConvertDialog.h"
+#include "ConverterDialogs.h"
+#include "QtFileChooser.h"
 #include "shell/Shell.h"
 
 namespace vistagon::gui {
 
-void RunConverterCommand(ConverterCommand, Shell& shell)
+void RunConverterCommand(ConverterCommand command, Shell& shell)
 {
-    shell.Messages().ShowMessage("This dialog is not available yet; use vistagon-cli import or tool.",
-                                 MessageIcon::Information);
+    QtFileChooser files;
+    std::unique_ptr<CConvertDialog> dialog = MakeConverterDialog(command, shell, files, shell.DialogParent());
+    if (dialog) dialog->exec();
 }
 
 }  // namespace vistagon::gui

@@ -136,7 +136,8 @@ inline int RunCli(const QString& profile, const QStringList& words)
 }
 
 // Calls `act` on every visible top-level widget of type W until one is found,
-// polling from the event loop (for dialogs that a job opens modally).
+// polling from the event loop (for dialogs that a job opens modally) for as
+// long as the owner lives.
 template <class W>
 void WhenShown(QObject* owner, std::function<void(W*)> act)
 {

@@ -2,13 +2,15 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace vistagon::gui {
 
-CDemHeaderDialog::CDemHeaderDialog(const QString& title, const std::vector<std::string>& lines, QWidget* parent)
-    : QDialog(parent)
+CDemHeaderDialog::CDemHeaderDialog(const QString& title, const std::vector<std::string>& lines,
+                                   std::function<void(const QString&)> showHelp, QWidget* parent)
+    : QDialog(parent), showHelp_(std::move(showHelp))
 {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
@@ -32,6 +34,15 @@ CDemHeaderDialog::CDemHeaderDialog(const QString& title, const std::vector<std::
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(720, 560);
+}
+
+void CDemHeaderDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && showHelp_) {
+        showHelp_(QStringLiteral("dialog-dem-header"));
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QStringList CDemHeaderDialog::Lines() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,13 +14,19 @@ namespace vistagon::gui {
 class CDemHeaderDialog : public QDialog {
     Q_OBJECT
 public:
-    CDemHeaderDialog(const QString& title, const std::vector<std::string>& lines, QWidget* parent = nullptr);
+    // showHelp opens a help page by topic (F1).
+    CDemHeaderDialog(const QString& title, const std::vector<std::string>& lines,
+                     std::function<void(const QString&)> showHelp, QWidget* parent = nullptr);
 
     // The lines as given, tab included.
     QStringList Lines() const;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTreeWidget* list_;
+    std::function<void(const QString&)> showHelp_;
 };
 
 }  // namespace vistagon::gui

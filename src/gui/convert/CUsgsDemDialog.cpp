@@ -58,7 +58,7 @@ bool CUsgsDemDialog::Convert(AppContext& context)
     for (const QString& path : selected_) options.sourcePaths.push_back(path.toStdString());
     options.targetPath = PathOf(targetEdit());
     options.voidValue = voidValue_;
-    GuiDemFeedback feedback(this, messages(), currentFile_);
+    GuiDemFeedback feedback(this, shell(), currentFile_);
     UsgsDemJob job(context, options, feedback);
     return job.Run();
 }

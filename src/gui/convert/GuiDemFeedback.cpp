@@ -1,7 +1,7 @@
 #include "GuiDemFeedback.h"
 
 #include "CDemHeaderDialog.h"
-#include "platform/MessagePresenter.h"
+#include "shell/Shell.h"
 
 #include <QLineEdit>
 
@@ -9,13 +9,14 @@ namespace vistagon::gui {
 
 bool GuiDemFeedback::ConfirmHeader(const std::string& title, const std::vector<std::string>& lines)
 {
-    CDemHeaderDialog dialog(QString::fromStdString(title), lines, parent_);
+    CDemHeaderDialog dialog(
+        QString::fromStdString(title), lines, [this](const QString& topic) { shell_.ShowHelp(topic); }, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool GuiDemFeedback::ContinueChecking(const std::string& question)
 {
-    return messages_.Ask(question, QuestionButtons::YesNo, MessageIcon::Question) == Answer::Yes;
+    return shell_.Messages().Ask(question, QuestionButtons::YesNo, MessageIcon::Question) == Answer::Yes;
 }
 
 void GuiDemFeedback::ShowCurrentFile(const std::string& path)

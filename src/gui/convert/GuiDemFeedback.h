@@ -7,14 +7,14 @@ class QWidget;
 
 namespace vistagon::gui {
 
-class MessagePresenter;
+class Shell;
 
 // The DEM conversion inside its dialog: the header dialog per file, the jump
 // question as a box, the file being converted in the dialog's field.
 class GuiDemFeedback : public UsgsDemFeedback {
 public:
-    GuiDemFeedback(QWidget* parent, MessagePresenter& messages, QLineEdit* currentFile)
-        : parent_(parent), messages_(messages), currentFile_(currentFile)
+    GuiDemFeedback(QWidget* parent, Shell& shell, QLineEdit* currentFile)
+        : parent_(parent), shell_(shell), currentFile_(currentFile)
     {
     }
 
@@ -24,7 +24,7 @@ public:
 
 private:
     QWidget* parent_;
-    MessagePresenter& messages_;
+    Shell& shell_;
     QLineEdit* currentFile_;
 };
 

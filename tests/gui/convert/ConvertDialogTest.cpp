@@ -231,6 +231,9 @@ private slots:
         QCOMPARE(titles.back(), QStringLiteral("Rectify"));
         QCOMPARE(shell.helpTopics.size(), 16);
         QCOMPARE(QSet<QString>(shell.helpTopics.begin(), shell.helpTopics.end()).size(), 16);
+        for (const QString& topic : shell.helpTopics)
+            QVERIFY2(QFile::exists(QStringLiteral(VISTAGON_TEST_DATA "/../../src/gui/help/pages/") + topic + ".html"),
+                     qPrintable(topic));
     }
 
     void filterTextsBecomeQtNameFilters()

@@ -163,10 +163,12 @@ private slots:
         int shown = 0;
         WhenShown<CDemHeaderDialog>(&dialog, [&](CDemHeaderDialog* header) {
             ++shown;
+            QTest::keyClick(header, Qt::Key_F1);
             header->reject();
         });
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QCOMPARE(shown, 1);
+        QCOMPARE(shell.helpTopics, QStringList{"dialog-dem-header"});
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.okButton()->isEnabled());
         QVERIFY(!QFile::exists(Path("usgs-none.tga")));

@@ -53,7 +53,9 @@ CBinaryDemDialog::CBinaryDemDialog(Shell& shell, FileChooser& files, QWidget* pa
     extentX_ = addCoordinate(3, QStringLiteral("Extent X:"), 2);
     extentY_ = addCoordinate(4, QStringLiteral("Extent Y:"), 3);
     zScale_ = new QLineEdit(this);
-    grid->addWidget(new QLabel(QStringLiteral("&Z scale:"), this), 5, 0);
+    auto* zLabel = new QLabel(QStringLiteral("&Z scale:"), this);
+    zLabel->setBuddy(zScale_);
+    grid->addWidget(zLabel, 5, 0);
     grid->addWidget(zScale_, 5, 1);
     keepNodata_ = new QCheckBox(QStringLiteral("&Keep NODATA values"), this);
     keepNodata_->setEnabled(false);

@@ -174,6 +174,33 @@ private slots:
         QVERIFY(!QFile::exists(Path("usgs-none.tga")));
     }
 
+    void usgsCancelWhileReadingProfilesSavesNothing()
+    {
+        const QString source = SharedDem("39079G6_truncated.dem");
+        if (!QFile::exists(source)) QSKIP("the shared USGS DEM samples are absent");
+        ConvertShell shell(Profile());
+        ScriptedFileChooser files;
+        CUsgsDemDialog dialog(shell, files);
+        dialog.show();
+        files.openMany.push_back({source});
+        QTest::mouseClick(dialog.sourceBrowseButton(), Qt::LeftButton);
+        files.save.push_back(Path("usgs-cancelled.tga"));
+        QTest::mouseClick(dialog.targetBrowseButton(), Qt::LeftButton);
+        WhenShown<CDemHeaderDialog>(&dialog, [](CDemHeaderDialog* header) { header->accept(); });
+        QString fileDuringRun;
+        connect(&dialog, &CConvertDialog::statusChanged, this, [&](const QString& text) {
+            if (!text.endsWith('%') || !fileDuringRun.isEmpty()) return;
+            fileDuringRun = dialog.currentFileEdit()->text();
+            dialog.cancelButton()->click();
+        });
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QCOMPARE(fileDuringRun, source);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFile::exists(Path("usgs-cancelled.tga")));
+        QVERIFY(QString::fromStdString(shell.presenter.shown.back().text).startsWith("Total of positive"));
+        QCOMPARE(dialog.currentFileEdit()->text(), QString());
+    }
+
     void usgsSelectionLongerThanTheLimitIsRefused()
     {
         ConvertShell shell(Profile());

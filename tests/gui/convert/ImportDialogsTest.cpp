@@ -260,6 +260,31 @@ private slots:
                        Path("grid-c.tga"));
     }
 
+    void asciiRegularCancelAtALineCheckpointWritesNothing()
+    {
+        QByteArray text;
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 100; ++x) text += QByteArray::number(x) + ' ' + QByteArray::number(y) + " 7\n";
+        WriteText(Path("big.txt"), text);
+        ConvertShell shell(Profile());
+        ScriptedFileChooser files;
+        CAsciiRegularDialog dialog(shell, files);
+        dialog.show();
+        ChooseFiles(dialog, files, Path("big.txt"), Path("big.tga"));
+        QCOMPARE(dialog.widthEdit()->text(), QStringLiteral("100"));
+        QStringList status;
+        connect(&dialog, &CConvertDialog::statusChanged, this, [&](const QString& text) {
+            status << text;
+            if (text == QStringLiteral("2000")) dialog.cancelButton()->click();
+        });
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QVERIFY(status.contains(QStringLiteral("1000")));
+        QVERIFY(!status.contains(QStringLiteral("3000")));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.okButton()->isEnabled());
+        QVERIFY(!QFile::exists(Path("big.tga")));
+    }
+
     void asciiIrregularScanFindsTheBoundsAndGrids()
     {
         QByteArray text;

@@ -32,6 +32,7 @@ int RunImportAsciiRegular(CliSession& session, const std::vector<std::string>& w
 int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>& words);
 int RunImportTgaIrregular(CliSession& session, const std::vector<std::string>& words);
 int RunImportJapan(CliSession& session, const std::vector<std::string>& words);
+int RunImportGdal(CliSession& session, const std::vector<std::string>& words);
 int RunToolBlueZero(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToColor(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToGray(CliSession& session, const std::vector<std::string>& words);

@@ -23,6 +23,7 @@ int RunRender(CliSession& session, const std::vector<std::string>& words);
 int RunDemo(CliSession& session, const std::vector<std::string>& words);
 int RunImport(CliSession& session, const std::vector<std::string>& words);
 int RunTool(CliSession& session, const std::vector<std::string>& words);
+int RunScene(CliSession& session, const std::vector<std::string>& words);
 
 // Entry points of the import kinds (listed in ImportCommand.cpp) and tool kinds (ToolCommand.cpp).
 int RunImportBinary(CliSession& session, const std::vector<std::string>& words);

@@ -72,10 +72,10 @@ void PlaceCameras(const TerrainExtent& terrain, SceneParameters& scene)
     scene.RollA = 0.0;
     // The end: over the far side, lower, still looking ahead and down.
     scene.XZ = box.width / 2.0;
-    scene.YZ = box.depth * 0.85;
-    scene.ZZ = box.high + std::max((eye.z - box.high) * 0.35, span / 50.0);
+    scene.YZ = box.depth * 0.75;
+    scene.ZZ = box.high + std::max((eye.z - box.high) * 0.15, span / 50.0);
     scene.HeadingZ = 0.0;
-    scene.PitchZ = -20.0;
+    scene.PitchZ = -30.0;
     scene.RollZ = 0.0;
     // The far edge at about 2.5 dust distances: hazy but well short of the cut-off at 7.
     const double far = std::hypot(d + box.depth, eye.z - box.low);

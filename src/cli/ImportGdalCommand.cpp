@@ -68,10 +68,15 @@ void PrintSummary(std::FILE* out, const GdalImportSummary& s, const GdalImportOp
         return;
     }
     std::fprintf(out, "%-18s x %.6f, y %.6f metres per pixel\n", "grid scale", *s.metresX, *s.metresY);
-    // Heights in metres times the z scale: the scene's z scale brings them back to metres.
-    if (!options.texture && options.zScale != 0.0)
-        std::fprintf(out, "%-18s ElevScaleX=%.6f ElevScaleY=%.6f ElevScaleZA=%.6g ElevScaleZZ=%.6g\n", "scene fields",
-                     *s.metresX, *s.metresY, 1.0 / options.zScale, 1.0 / options.zScale);
+    if (options.texture || options.zScale == 0.0) return;
+    // A texture is addressed one texel per terrain unit: with one unit per pixel a texture
+    // of the same size drapes pixel for pixel, and the z scale turns heights into pixel widths.
+    const double z = 1.0 / (options.zScale * *s.metresX);
+    std::fprintf(out, "%-18s ElevScaleX=1 ElevScaleY=1 ElevScaleZA=%.6g ElevScaleZZ=%.6g\n", "scene fields", z, z);
+    const double aspect = *s.metresY / *s.metresX;
+    if (std::fabs(aspect - 1.0) > 0.01)
+        std::fprintf(out, "%-18s not square; --size %dx%d makes them square for both imports\n", "pixels", s.width,
+                     static_cast<int>(std::lround(s.height * aspect)));
 }
 
 }  // namespace

@@ -77,9 +77,12 @@ void PlaceCameras(const TerrainExtent& terrain, SceneParameters& scene)
     scene.HeadingZ = 0.0;
     scene.PitchZ = -30.0;
     scene.RollZ = 0.0;
-    // The far edge at about 2.5 dust distances: hazy but well short of the cut-off at 7.
+    // The far edge at 1.2 dust distances: hazy, far short of the cut-off at 7.
     const double far = std::hypot(d + box.depth, eye.z - box.low);
-    scene.DustA = scene.DustZ = far / 2.5;
+    scene.DustA = scene.DustZ = far / 1.2;
+    // Shading takes the light's side of the surface: the new-scene light (z below
+    // zero) would leave a terrain seen from above in haze alone.
+    if (scene.LightZ < 0.0) scene.LightZ = -scene.LightZ;
 }
 
 }  // namespace vistagon

@@ -15,7 +15,8 @@ struct TerrainExtent {
 // Places the first camera outside the southern edge, looking north so that
 // the whole terrain fills the first frame, and the last one over the far
 // side, both above the highest point, with a haze that keeps the far edge
-// visible. Uses the scene's scales, output size and focal lengths.
+// visible and a light from above. Uses the scene's scales, output size and
+// focal lengths.
 void PlaceCameras(const TerrainExtent& terrain, SceneParameters& scene);
 
 }  // namespace vistagon

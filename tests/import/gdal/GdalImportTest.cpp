@@ -259,7 +259,9 @@ TEST(GdalImportCommand, PrintsTheSceneValuesAndRefusesWhatItCannotOpen)
     const CliResult done = RunCli({"import", "gdal", tif, files.File("dem.tga"), "--zscale", "10"});
     EXPECT_EQ(done.status, 0) << done.err;
     EXPECT_NE(done.out.find("size               3 x 2 pixels"), std::string::npos) << done.out;
-    EXPECT_NE(done.out.find("ElevScaleX=30.000000 ElevScaleY=30.000000 ElevScaleZA=0.1"), std::string::npos) << done.out;
+    // Heights of 10 per metre, 30 metres a pixel: 1/300 makes them pixel widths.
+    EXPECT_NE(done.out.find("ElevScaleX=1 ElevScaleY=1 ElevScaleZA=0.00333333 ElevScaleZZ=0.00333333"), std::string::npos) << done.out;
+    EXPECT_EQ(done.out.find("not square"), std::string::npos);
 
     const CliResult missing = RunCli({"import", "gdal", files.File("none.tif"), files.File("x.tga")});
     EXPECT_EQ(missing.status, 1);

@@ -3,6 +3,7 @@
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -168,7 +169,7 @@ bool GdalRaster::Read(int band, const SourceRect& rect, int width, int rows, Res
     // The whole pixels that hold the fractional rectangle.
     const int x0 = static_cast<int>(std::floor(rect.x));
     const int y0 = static_cast<int>(std::floor(rect.y));
-    const int x1 = std::min(width > 0 ? static_cast<int>(std::ceil(rect.x + rect.width)) : x0, this->width());
+    const int x1 = std::min(static_cast<int>(std::ceil(rect.x + rect.width)), this->width());
     const int y1 = std::min(static_cast<int>(std::ceil(rect.y + rect.height)), height());
     const CPLErr result = dataset_->GetRasterBand(band)->RasterIO(
         GF_Read, x0, y0, std::max(x1 - x0, 1), std::max(y1 - y0, 1), samples, width, rows,

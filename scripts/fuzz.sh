@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 sh scripts/install-deps.sh fuzz
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVISTAGON_GUI=OFF \
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVISTAGON_GUI=OFF -DVISTAGON_GDAL=OFF \
   -DVISTAGON_FUZZ=ON -DVISTAGON_TESTS=OFF -DVISTAGON_BENCH=OFF >/dev/null
 ninja -C build-fuzz
 targets=$*

@@ -4,8 +4,8 @@
 set -eu
 packages="cmake ninja-build g++ make"
 case "${1:-build}" in
-  build) packages="$packages qt6-base-dev" ;;
-  test) packages="$packages qt6-base-dev googletest libgtest-dev" ;;
+  build) packages="$packages qt6-base-dev libgdal-dev ffmpeg" ;;
+  test) packages="$packages qt6-base-dev googletest libgtest-dev libgdal-dev ffmpeg" ;;
   fuzz) packages="$packages clang libclang-rt-14-dev" ;;
   gui) packages="$packages qt6-base-dev" ;;
   *) echo "usage: $0 build|test|fuzz|gui" >&2; exit 2 ;;

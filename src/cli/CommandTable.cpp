@@ -7,8 +7,10 @@ const std::vector<Command>& AllCommands()
     static const std::vector<Command> commands = {
         {"info", "info FILE                      header of a TGA file, or the values of a scene", RunInfo},
         {"import", "import KIND ...                convert foreign elevation data into an elevation file", RunImport},
+        {"scene", "scene new|set SCENE.vgs [--elevation F] [--texture F] [--mask F] [FIELD=VALUE ...]\n"
+                  "                               make a scene or change its fields (the names \"info\" prints)", RunScene},
         {"tool", "tool KIND ...                  image tools on TGA files", RunTool},
-        {"render", "render SCENE.vgs [--mode final|raw|preview] [--jobs N] [--frames A-B]\n"
+        {"render", "render SCENE.vgs [--mode final|raw|preview] [--jobs N] [--frames A-B] [--video OUT.mp4 [--fps 25]]\n"
                    "                               render a scene's frames into the current folder", RunRender},
         {"demo", "demo [DIR] [--jobs N]          make a terrain and two scenes in DIR (default ./vistagon-demo) and render them", RunDemo},
     };

@@ -23,6 +23,7 @@ int RunRender(CliSession& session, const std::vector<std::string>& words);
 int RunDemo(CliSession& session, const std::vector<std::string>& words);
 int RunImport(CliSession& session, const std::vector<std::string>& words);
 int RunTool(CliSession& session, const std::vector<std::string>& words);
+int RunScene(CliSession& session, const std::vector<std::string>& words);
 
 // Entry points of the import kinds (listed in ImportCommand.cpp) and tool kinds (ToolCommand.cpp).
 int RunImportBinary(CliSession& session, const std::vector<std::string>& words);
@@ -32,6 +33,7 @@ int RunImportAsciiRegular(CliSession& session, const std::vector<std::string>& w
 int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>& words);
 int RunImportTgaIrregular(CliSession& session, const std::vector<std::string>& words);
 int RunImportJapan(CliSession& session, const std::vector<std::string>& words);
+int RunImportGdal(CliSession& session, const std::vector<std::string>& words);
 int RunToolBlueZero(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToColor(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToGray(CliSession& session, const std::vector<std::string>& words);

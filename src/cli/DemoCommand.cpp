@@ -2,6 +2,7 @@
 #include "DemoScenes.h"
 #include "DemoTerrain.h"
 #include "SceneRendering.h"
+#include "VideoEncoder.h"
 
 #include <filesystem>
 
@@ -40,13 +41,14 @@ bool WriteDemoFiles(CliSession& session)
            WriteDemoMask(session.context, kDemoMask, flight.SizeX, flight.SizeY);
 }
 
-int RenderDemoScene(CliSession& session, const char* scene, int jobs)
+int RenderDemoScene(CliSession& session, const char* scene, int jobs, const char* video = nullptr)
 {
     std::fprintf(session.out, "rendering %s\n", scene);
     std::fflush(session.out);
     RenderRequest request;
     request.scenePath = scene;
     request.jobs = jobs;
+    if (video != nullptr) request.videoPath = video;
     return RenderSceneFile(session, request);
 }
 
@@ -65,15 +67,20 @@ int RunDemo(CliSession& session, const std::vector<std::string>& words)
     const FolderVisit visit(folder);
     if (!WriteDemoFiles(session) || !SaveDemoScenes(session.context)) return kFailure;
     if (RenderDemoScene(session, kDemoStillScene, jobs) != kSuccess) return kFailure;
-    if (RenderDemoScene(session, kDemoFlightScene, jobs) != kSuccess) return kFailure;
+    // The fly-through also becomes a video where ffmpeg is there to make it.
+    const bool video = VideoEncoder::FindFfmpeg().has_value();
+    if (RenderDemoScene(session, kDemoFlightScene, jobs, video ? kDemoVideo : nullptr) != kSuccess) return kFailure;
 
     std::fprintf(session.out,
                  "\nthe demo is in %s:\n"
                  "  still000.tga                 a Final still (still.vgs)\n"
                  "  fly000.tga ... fly059.tga    a curved fly-through (flythrough.vgs)\n"
                  "  VGRECORD.XLS                 the fly-through's flight recorder\n"
+                 "%s"
                  "render again from there with: vistagon-cli render flythrough.vgs [--mode preview|raw|final]\n",
-                 where.c_str());
+                 where.c_str(),
+                 video ? "  flythrough.mp4               the fly-through as a video\n"
+                       : "  (no flythrough.mp4: ffmpeg is not on PATH)\n");
     return kSuccess;
 }
 

@@ -8,6 +8,7 @@ namespace vistagon::cli {
 // The demo's files, relative to its folder.
 inline constexpr const char* kDemoTerrain = "terrain.tga";
 inline constexpr const char* kDemoTexture = "texture.tga";
+inline constexpr const char* kDemoVideo = "flythrough.mp4";
 inline constexpr const char* kDemoMask = "mask.tga";
 inline constexpr const char* kDemoStillScene = "still.vgs";
 inline constexpr const char* kDemoFlightScene = "flythrough.vgs";

@@ -2,6 +2,10 @@
 #include "import/asciiregular/AsciiRegularJob.h"
 #include "import/irregular/AsciiIrregularJob.h"
 #include "import/irregular/TgaIrregularJob.h"
+#include "image/CTGAFile.h"
+#include "import/asciiregular/AsciiPointReader.h"
+
+#include <climits>
 
 namespace vistagon::cli {
 
@@ -38,6 +42,40 @@ struct BoundaryArguments {
         options.maxY = maxY.value_or(options.maxY);
     }
 };
+
+// Without --estimate a command line grids every point: one more than could come.
+int EstimateAbove(long count)
+{
+    return count >= INT_MAX - 1 ? INT_MAX : static_cast<int>(count + 1);
+}
+
+// The data lines after the skipped ones; none (after saying why) when the
+// source cannot be read.
+std::optional<int> EstimateForLines(CliSession& session, const std::string& source, int skipLines)
+{
+    AsciiPointReader reader;
+    if (!reader.Open(session.interaction, source, skipLines)) return std::nullopt;
+    PointLine line;
+    while (reader.Next(line)) {
+    }
+    const long lines = reader.lineNumber();
+    reader.Close();
+    return EstimateAbove(lines);
+}
+
+// The pixels with blue 0, which are the points.
+std::optional<int> EstimateForBlueZero(CliSession& session, const std::string& source)
+{
+    CTGAFile image(session.context);
+    if (!image.OnOpenDocument(source)) return std::nullopt;
+    long points = 0;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        const uint8_t* pixel = image.PixelBase() + static_cast<size_t>(y) * image.Stride();
+        for (int x = 0; x < image.GetWidth(); ++x, pixel += 3) points += pixel[0] == 0;
+    }
+    image.OnCloseDocument();
+    return EstimateAbove(points);
+}
 
 const std::set<std::string> kBoundaryOptions = {"--min-x", "--max-x", "--min-y", "--max-y"};
 
@@ -94,7 +132,13 @@ int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>&
     options.width = width.value_or(options.width);
     options.height = height.value_or(options.height);
     options.zScale = zScale.value_or(options.zScale);
-    options.estimate = estimate.value_or(options.estimate);
+    if (!estimate) {
+        const auto lines = EstimateForLines(session, options.source, options.skipLines);
+        if (!lines) return kFailure;
+        options.estimate = *lines;
+    } else {
+        options.estimate = *estimate;
+    }
     AsciiIrregularJob job(session.context, options);
     if (!bounds.complete() && !job.Scan()) {
         PrintResults(session, job.results());
@@ -116,7 +160,10 @@ int RunImportTgaIrregular(CliSession& session, const std::vector<std::string>& w
     options.source = args.positional()[0];
     options.target = args.positional()[1];
     options.zScale = args.Double("--zscale").value_or(options.zScale);
-    options.estimate = args.Int("--estimate").value_or(options.estimate);
+    const auto estimate = args.Int("--estimate");
+    const auto points = estimate ? estimate : EstimateForBlueZero(session, options.source);
+    if (!points) return kFailure;
+    options.estimate = *points;
 
     TgaIrregularJob job(session.context, options);
     const bool converted = job.Run();

@@ -14,6 +14,7 @@ int RunImport(CliSession& session, const std::vector<std::string>& words)
         {"ascii-irregular", "ascii-irregular SOURCE TARGET [--skip N] [--width W] [--height H] [--zscale Z] [--estimate N] [--min-x A] [--max-x B] [--min-y C] [--max-y D]", RunImportAsciiIrregular},
         {"tga-irregular", "tga-irregular SOURCE TARGET [--zscale Z] [--estimate N]", RunImportTgaIrregular},
         {"japan", "japan SOURCE TARGET [--void V]", RunImportJapan},
+        {"gdal", "gdal SOURCE TARGET [--band N] [--zscale Z] [--void V] [--size WxH] [--window XOFF,YOFF,W,H] [--texture]", RunImportGdal},
     };
     return RunSubcommand("import", kinds, session, words);
 }

@@ -7,11 +7,11 @@ namespace vistagon::cli {
 
 namespace {
 
-// Headers go to stdout; the jump question is printed and answered by --no-check,
-// the file being converted labels the progress.
+// Headers go to stdout; the jump question is printed and answered Yes (with
+// --no-check it is never asked); the file being converted labels the progress.
 class CliDemFeedback : public UsgsDemFeedback {
 public:
-    CliDemFeedback(CliSession& session, bool keepChecking) : session_(session), keepChecking_(keepChecking) {}
+    explicit CliDemFeedback(CliSession& session) : session_(session) {}
 
     bool ConfirmHeader(const std::string& title, const std::vector<std::string>& lines) override
     {
@@ -23,15 +23,13 @@ public:
     bool ContinueChecking(const std::string& question) override
     {
         session_.interaction.ShowMessage(question, MessageIcon::Question);
-        session_.interaction.ShowMessage(keepChecking_ ? "[answered Yes; --no-check answers No]" : "[answered No]",
-                                         MessageIcon::None);
-        return keepChecking_;
+        session_.interaction.ShowMessage("[answered Yes; --no-check turns the question off]", MessageIcon::None);
+        return true;
     }
     void ShowCurrentFile(const std::string& path) override { session_.interaction.progress().SetLabel(path); }
 
 private:
     CliSession& session_;
-    bool keepChecking_;
 };
 
 }  // namespace
@@ -45,8 +43,9 @@ int RunImportUsgs(CliSession& session, const std::vector<std::string>& words)
     options.targetPath = args.positional()[0];
     options.sourcePaths.assign(args.positional().begin() + 1, args.positional().end());
     options.voidValue = args.Int("--void").value_or(options.voidValue);
+    options.checkJumps = !args.Has("--no-check");
 
-    CliDemFeedback feedback(session, !args.Has("--no-check"));
+    CliDemFeedback feedback(session);
     UsgsDemJob job(session.context, options, feedback);
     const bool converted = job.Run();
     return converted && !job.WasCancelled() ? kSuccess : kFailure;

@@ -1,6 +1,7 @@
 #include "SceneRendering.h"
 
 #include "RenderProgressDisplay.h"
+#include "VideoEncoder.h"
 #include "flight/Calculate.h"
 #include "flight/FrameName.h"
 #include "flight/RecorderLog.h"
@@ -12,6 +13,7 @@
 #include "scene/SceneValidation.h"
 
 #include <algorithm>
+#include <memory>
 #include <thread>
 
 namespace vistagon::cli {
@@ -37,18 +39,58 @@ private:
 // Preview on the command line draws nowhere; it counts the lines of the wire model.
 class CountingHost : public RenderHost, public LineCanvas {
 public:
-    explicit CountingHost(RenderProgressDisplay& display) : display_(display) {}
+    CountingHost(RenderProgressDisplay& display, VideoEncoder* video) : display_(display), video_(video) {}
 
     LineCanvas* PreviewCanvas() override { return this; }
     void Repaint() override {}
     void DrawLine(int, int, int, int, uint32_t) override { ++lines; }
     void ShowProgress(const JobProgress& progress) override { display_.Show(progress); }
+    bool WantsFramePictures() const override { return video_ != nullptr; }
+    void FramePictureReady(const FramePicture& picture) override
+    {
+        if (video_ != nullptr) video_->Write(picture);
+    }
 
     long lines = 0;
 
 private:
     RenderProgressDisplay& display_;
+    VideoEncoder* video_;
 };
+
+// The video is started before the job, so that a missing ffmpeg stops everything first.
+std::unique_ptr<VideoEncoder> StartVideo(UserInteraction& ui, const RenderRequest& request, const SceneParameters& scene)
+{
+    const std::optional<std::string> ffmpeg = VideoEncoder::FindFfmpeg();
+    if (!ffmpeg) {
+        ui.ShowMessage("--video needs ffmpeg, which is not on PATH; nothing was rendered.", MessageIcon::Stop);
+        return nullptr;
+    }
+    auto video = std::make_unique<VideoEncoder>(*request.videoPath, request.framesPerSecond);
+    std::string error;
+    if (!video->Start(*ffmpeg, scene.SizeX, scene.SizeY, error)) {
+        ui.ShowMessage("Cannot make the video '" + *request.videoPath + "': " + error, MessageIcon::Stop);
+        return nullptr;
+    }
+    return video;
+}
+
+// A video of every frame, or none at all.
+bool FinishVideo(CliSession& session, VideoEncoder& video, bool rendered)
+{
+    if (!rendered) {
+        video.Abort();
+        std::fprintf(stderr, "video not written: the rendering did not finish\n");
+        return false;
+    }
+    std::string error;
+    if (!video.Finish(error)) {
+        session.interaction.ShowMessage("Cannot make the video '" + video.target() + "': " + error, MessageIcon::Stop);
+        return false;
+    }
+    std::fprintf(session.out, "video: %s\n", video.target().c_str());
+    return true;
+}
 
 const char* ModeName(RenderMode mode)
 {
@@ -137,13 +179,16 @@ int RenderSceneFile(CliSession& session, const RenderRequest& request)
     }
     const int firstDrawn = options.onlyFrames ? options.onlyFrames->first : scene.From;
 
+    std::unique_ptr<VideoEncoder> video;
+    if (request.videoPath && !(video = StartVideo(ui, request, scene))) return kFailure;
+
     FileSceneForm form(scene, request.scenePath);
     RenderProgressDisplay display(session.interaction.progress(), stderr, firstDrawn);
-    CountingHost host(display);
+    CountingHost host(display, video.get());
     const CalculateResult result = Calculate(session.context, form, request.mode, host, options);
     display.Finish();
     if (result.problem) ui.ShowMessage(result.problem->message, MessageIcon::Stop);
-    if (result.stage != CalculateResult::Stage::Rendered) return kFailure;
+    if (result.stage != CalculateResult::Stage::Rendered) return kFailure;  // the video goes with it
 
     const JobReport& report = result.report;
     PrintSummary(session, scene, firstDrawn, request.mode, report, host.lines);
@@ -152,7 +197,9 @@ int RenderSceneFile(CliSession& session, const RenderRequest& request)
     if (report.outcome == JobOutcome::Completed && report.framesPlanned == 0)
         std::fprintf(stderr, "no frame to render: a curved flight of %d frames has positions 0 to %d only\n",
                      scene.Total, scene.Total - 2);
-    return ExitStatusOf(report);
+    const int status = ExitStatusOf(report);
+    if (video && !FinishVideo(session, *video, status == kSuccess)) return kFailure;
+    return status;
 }
 
 }  // namespace vistagon::cli

@@ -15,6 +15,9 @@ struct RenderRequest {
     // Overrides of From and To, validated like them.
     std::optional<int> from;
     std::optional<int> to;
+    // Also pipe the frames, in order, into ffmpeg for this video.
+    std::optional<std::string> videoPath;
+    int framesPerSecond = 25;
 };
 
 // Renders a scene file as its form's Calculate command would: frame files by

@@ -51,6 +51,7 @@ FrameTally FrameScheduler::Run(const FlightPlan& plan)
     results_.assign(plan.size(), std::nullopt);
     nextRow_ = 0;
     tally_ = FrameTally{};
+    pictures_.Start(plan.size(), host_.WantsFramePictures() && setup_.settings.mode != RenderMode::Preview);
     if (plan.empty() || workers_.empty()) return Tally();
     return workers_.size() == 1 ? RunHere(plan) : RunSideBySide(plan);
 }
@@ -69,8 +70,10 @@ FrameTally FrameScheduler::RunHere(const FlightPlan& plan)
         ReportProgress();
         const FrameResult result = worker.Render(plan[i], redraw);
         slot.frame = -1;
+        pictures_.Offer(i, result == FrameResult::Cancelled ? nullptr : worker.image());
         Finish(i, result);
         WriteFinishedRows(false);
+        pictures_.Deliver(host_, plan);
         ReportProgress();
     }
     return Tally();
@@ -107,6 +110,7 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
             relay_.Serve();
             context_.ui.Pump();
             WriteFinishedRows(false);
+            pictures_.Deliver(host_, plan);
             ReportProgress();
             lock.lock();
         }
@@ -118,6 +122,7 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
     }
     threads.clear();
     WriteFinishedRows(true);
+    pictures_.Deliver(host_, plan);
     ReportProgress();
     if (failure_) std::rethrow_exception(failure_);
     return Tally();
@@ -133,6 +138,7 @@ void FrameScheduler::WorkLoop(FrameWorker& worker, Slot& slot, const FlightPlan&
         slot.frame = static_cast<int>(position);
         const FrameResult result = worker.Render(plan[position], {});
         slot.frame = -1;
+        pictures_.Offer(position, result == FrameResult::Cancelled ? nullptr : worker.image());
         Finish(position, result);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flight/FrameSequencer.h"
 #include "flight/FrameWorker.h"
 #include "flight/InteractionRelay.h"
 #include "flight/PlannedFrame.h"
@@ -60,6 +61,7 @@ private:
     RenderHost& host_;
     FrameSetup setup_;
     RecorderLog* log_;
+    FrameSequencer pictures_;  // for a host that wants every frame's picture
     InteractionRelay relay_;  // the job's interaction, when workers run side by side
     int redrawIntervalMs_;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flight/FramePicture.h"
 #include "render/WirePreview.h"
 
 namespace vistagon {
@@ -32,6 +33,11 @@ public:
     virtual LineCanvas* PreviewCanvas() { return nullptr; }
     // Called on the thread that started the job.
     virtual void ShowProgress(const JobProgress& /*progress*/) {}
+    // True when the host takes the picture of every finished Raw or Final frame.
+    virtual bool WantsFramePictures() const { return false; }
+    // Each finished frame's picture, masked, in frame order, on the thread
+    // that started the job; frames after one that was not drawn never come.
+    virtual void FramePictureReady(const FramePicture& /*picture*/) {}
 };
 
 }  // namespace vistagon

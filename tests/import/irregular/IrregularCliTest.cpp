@@ -132,6 +132,36 @@ TEST_F(IrregularCli, TgaEstimateAndBlueZeroPreparation)
     EXPECT_FALSE(std::filesystem::exists(t.dir.File("c.tga")));
 }
 
+TEST_F(IrregularCli, WithoutAnEstimateEveryPointIsGridded)
+{
+    // 1200 points, more than the dialog's estimate of 1000, jittered off a lattice.
+    std::string text;
+    uint32_t state = 12345;
+    const auto jitter = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<double>((state >> 16) % 1000) / 1000.0;
+    };
+    for (int i = 0; i < 1200; ++i)
+        text += std::to_string(i % 40 * 2.5 + jitter()) + " " + std::to_string(i / 40 * 2.5 + jitter()) + " 5\n";
+    WriteFileBytes(t.dir.File("many.txt"), text);
+    auto r = RunCli(Command({"ascii-irregular", t.dir.File("many.txt"), t.dir.File("a.tga"), "--width", "50", "--height", "30"}));
+    ASSERT_EQ(r.status, 0) << LastLine(r.err);
+    EXPECT_EQ(r.err.find("Number of nodal points exceeded."), std::string::npos) << r.err;
+    EXPECT_EQ(HeightAt(t.context, t.dir.File("a.tga"), 25, 15), 5 * 256);
+    // An explicit estimate keeps the dialog's rule: the lines after it are left out.
+    r = RunCli(Command({"ascii-irregular", t.dir.File("many.txt"), t.dir.File("b.tga"), "--estimate", "1000"}));
+    EXPECT_NE(r.err.find("Number of nodal points exceeded."), std::string::npos) << r.err;
+
+    std::vector<std::pair<int, int>> marks;
+    for (int i = 0; i < 1100; ++i) marks.emplace_back(i % 40, i / 40);
+    WriteMarkedPicture(t.context, t.dir.File("marks.tga"), 40, marks);
+    r = RunCli(Command({"tga-irregular", t.dir.File("marks.tga"), t.dir.File("c.tga")}));
+    ASSERT_EQ(r.status, 0) << LastLine(r.err);
+    EXPECT_EQ(HeightAt(t.context, t.dir.File("c.tga"), 20, 10), 10 * 256);
+    r = RunCli(Command({"tga-irregular", t.dir.File("marks.tga"), t.dir.File("d.tga"), "--estimate", "1000"}));
+    EXPECT_EQ(r.status, 1);
+}
+
 TEST_F(IrregularCli, UsageErrorsAndMissingFiles)
 {
     EXPECT_EQ(RunCli(Command({"ascii-irregular", t.dir.File("p.txt")})).status, 2);

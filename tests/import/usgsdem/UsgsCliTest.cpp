@@ -63,6 +63,12 @@ TEST_F(UsgsCli, UtmFileWithLineBreaksAndFortranReals)
     // Without --no-check the jump is printed and checking goes on.
     EXPECT_NE(result.err.find(FormatText(msg::kDemSuspiciousValue.text, -32767L, 2634L, 0, 28)), std::string::npos);
     EXPECT_NE(result.err.find("[answered Yes"), std::string::npos);
+
+    // --no-check never asks, not even once, and writes the same heights.
+    const auto unchecked = Import({"--no-check", path});
+    ASSERT_EQ(unchecked.status, 0) << unchecked.err;
+    EXPECT_EQ(unchecked.err.find("Suspicious elevation value"), std::string::npos) << unchecked.err;
+    EXPECT_EQ(Output().At(0, 1381), 2634);
 }
 
 TEST_F(UsgsCli, ArcSecondFileWithVoids)

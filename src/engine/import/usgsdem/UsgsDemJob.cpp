@@ -108,7 +108,7 @@ bool UsgsDemJob::ConvertFile(const std::string& path, CTGAFile& image)
         DemFileReader reader(path);
         const int profiles = reader.ReadHeader().columns;
         reader.SkipToProfiles();
-        checking_ = true;
+        checking_ = options_.checkJumps;
         for (int j = 0; j < profiles; ++j) {
             ShowPercent(&context_.ui.Status(), static_cast<int>(int64_t{j} * 100 / profiles));
             if (!PumpAndGoOn()) return false;

@@ -14,6 +14,8 @@ struct UsgsDemOptions {
     // Refuses larger rasters up front, for callers with little memory; 0 leaves
     // only what an elevation file can hold.
     uint64_t pixelLimit = 0;
+    // False keeps the suspicious-value question off from the first file on.
+    bool checkJumps = true;
 };
 
 }  // namespace vistagon

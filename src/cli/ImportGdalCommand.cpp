@@ -1,0 +1,108 @@
+#include "Commands.h"
+
+#ifdef VISTAGON_HAVE_GDAL
+#include "import/gdal/GdalImportJob.h"
+#endif
+
+#include <cmath>
+#include <cstdio>
+
+namespace vistagon::cli {
+
+#ifdef VISTAGON_HAVE_GDAL
+
+namespace {
+
+// "WxH".
+PixelSize ParseSize(const std::string& word)
+{
+    const size_t x = word.find_first_of("xX");
+    const auto width = x == std::string::npos ? std::nullopt : ParseIntWord(word.substr(0, x));
+    const auto height = x == std::string::npos ? std::nullopt : ParseIntWord(word.substr(x + 1));
+    if (!width || !height || *width < 1 || *height < 1)
+        throw UsageError("--size takes a width and a height WxH of at least 1, not '" + word + "'");
+    return PixelSize{*width, *height};
+}
+
+RasterWindow ParseWindow(const ArgumentList& args)
+{
+    const auto values = args.Doubles("--window", 4);
+    const std::vector<double>& v = *values;
+    for (double value : v)
+        if (!(std::fabs(value) < 2147483647.0) || value != std::trunc(value)) throw UsageError("--window takes whole pixel numbers XOFF,YOFF,W,H");
+    return RasterWindow{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
+}
+
+GdalImportOptions ParseOptions(const ArgumentList& args)
+{
+    GdalImportOptions options;
+    options.source = args.positional()[0];
+    options.target = args.positional()[1];
+    options.band = args.Int("--band").value_or(options.band);
+    if (options.band < 1) throw UsageError("--band takes a band number of at least 1");
+    options.zScale = args.Double("--zscale").value_or(options.zScale);
+    options.voidValue = args.Int("--void").value_or(options.voidValue);
+    if (options.voidValue < -8388608 || options.voidValue > 8388607)
+        throw UsageError("--void takes a height between -8388608 and 8388607");
+    if (auto size = args.Value("--size")) options.size = ParseSize(*size);
+    if (args.Value("--window")) options.window = ParseWindow(args);
+    options.texture = args.Has("--texture");
+    return options;
+}
+
+void PrintSummary(std::FILE* out, const GdalImportSummary& s, const GdalImportOptions& options)
+{
+    std::fprintf(out, "%-18s %d x %d pixels\n", "size", s.width, s.height);
+    if (s.georeferenced)
+        std::fprintf(out, "%-18s %.10g x %.10g %s\n", "pixel size", s.pixelSizeX, s.pixelSizeY,
+                     s.unitName.empty() ? "ground units" : s.unitName.c_str());
+    else
+        std::fprintf(out, "%-18s none (the raster has no georeference)\n", "pixel size");
+    std::fprintf(out, "%-18s %s\n", "coordinate system", s.systemName.empty() ? "none" : s.systemName.c_str());
+    if (!options.texture) {
+        if (s.hasHeights) std::fprintf(out, "%-18s %f to %f\n", "height range", s.minimum, s.maximum);
+        else std::fprintf(out, "%-18s none (every sample is void)\n", "height range");
+    }
+    if (!s.metresX || !s.metresY) {
+        std::fprintf(out, "%-18s unknown (no coordinate system)\n", "grid scale");
+        return;
+    }
+    std::fprintf(out, "%-18s x %.6f, y %.6f metres per pixel\n", "grid scale", *s.metresX, *s.metresY);
+    if (options.texture || options.zScale == 0.0) return;
+    // A texture is addressed one texel per terrain unit: with one unit per pixel a texture
+    // of the same size drapes pixel for pixel, and the z scale turns heights into pixel widths.
+    const double z = 1.0 / (options.zScale * *s.metresX);
+    std::fprintf(out, "%-18s ElevScaleX=1 ElevScaleY=1 ElevScaleZA=%.6g ElevScaleZZ=%.6g\n", "scene fields", z, z);
+    const double aspect = *s.metresY / *s.metresX;
+    if (std::fabs(aspect - 1.0) > 0.01)
+        std::fprintf(out, "%-18s not square; --size %dx%d makes them square for both imports\n", "pixels", s.width,
+                     static_cast<int>(std::lround(s.height * aspect)));
+}
+
+}  // namespace
+
+// import gdal SOURCE TARGET: any raster GDAL reads, as heights or as a texture.
+int RunImportGdal(CliSession& session, const std::vector<std::string>& words)
+{
+    const ArgumentList args(words, {"--band", "--zscale", "--void", "--size", "--window"}, {"--texture"});
+    args.ExpectPositional(2, 2);
+    const GdalImportOptions options = ParseOptions(args);
+    GdalImportJob job(session.context, options);
+    const bool converted = job.Run();
+    if (!converted || job.WasCancelled()) return kFailure;
+    PrintSummary(session.out, job.summary(), options);
+    return kSuccess;
+}
+
+#else
+
+int RunImportGdal(CliSession&, const std::vector<std::string>&)
+{
+    std::fprintf(stderr, "vistagon-cli import gdal: this vistagon-cli was built without GDAL; install libgdal-dev "
+                         "and configure again (CMake option VISTAGON_GDAL)\n");
+    return kFailure;
+}
+
+#endif
+
+}  // namespace vistagon::cli

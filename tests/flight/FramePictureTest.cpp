@@ -1,0 +1,82 @@
+#include "JobFixture.h"
+#include "flight/RenderJob.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace vistagon {
+namespace {
+
+using test::SmallJob;
+using test::TestContext;
+
+// Keeps every picture the job hands over, with the frame it belongs to.
+class PictureHost : public test::RecordingHost {
+public:
+    bool WantsFramePictures() const override { return true; }
+    void FramePictureReady(const FramePicture& picture) override
+    {
+        indices.push_back(picture.index);
+        pictures.emplace_back(picture.rows, picture.rows + picture.stride * static_cast<size_t>(picture.height));
+    }
+
+    std::vector<int> indices;
+    std::vector<std::vector<uint8_t>> pictures;
+};
+
+std::vector<uint8_t> SavedPixels(AppContext& context, const std::string& path)
+{
+    CTGAFile image(context);
+    if (!image.OnOpenDocument(path)) return {};
+    return std::vector<uint8_t>(image.PixelBase(), image.PixelBase() + image.Stride() * static_cast<size_t>(image.GetHeight()));
+}
+
+class FramePictureTest : public ::testing::Test {
+protected:
+    FramePictureTest()
+    {
+        job.scene.Total = 7;
+        job.scene.From = 1;
+        job.scene.To = 6;
+    }
+    JobReport Run(int workers)
+    {
+        return RunJob(t.context, host, job.WriteScript(), RenderMode::Final, RenderJobOptions{workers, t.dir.path().string(), {}});
+    }
+
+    TestContext t;
+    SmallJob job{t};
+    PictureHost host;
+};
+
+TEST_F(FramePictureTest, PicturesOfFramesDrawnSideBySideComeInFrameOrderAsSaved)
+{
+    ASSERT_EQ(Run(3).outcome, JobOutcome::Completed);
+    EXPECT_EQ(host.indices, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    ASSERT_EQ(host.pictures.size(), 6u);
+    for (size_t i = 0; i < host.pictures.size(); ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "f%02zu.tga", i + 1);
+        EXPECT_EQ(host.pictures[i], SavedPixels(t.context, job.File(name))) << name;
+    }
+    EXPECT_NE(host.pictures.front(), host.pictures.back());
+}
+
+TEST_F(FramePictureTest, AStoppedJobHandsOverOnlyAnUnbrokenStart)
+{
+    host.onProgress = [this](const JobProgress& progress) {
+        if (progress.framesDone >= 2) t.ui.cancelled = true;
+    };
+    EXPECT_EQ(Run(2).outcome, JobOutcome::Stopped);
+    ASSERT_LT(host.indices.size(), 6u);
+    for (size_t i = 0; i < host.indices.size(); ++i) EXPECT_EQ(host.indices[i], static_cast<int>(i) + 1);
+}
+
+TEST_F(FramePictureTest, PreviewAndHostsThatDoNotAskGetNoPictures)
+{
+    RunJob(t.context, host, job.WriteScript(), RenderMode::Preview, RenderJobOptions{2, t.dir.path().string(), {}});
+    EXPECT_TRUE(host.indices.empty());
+}
+
+}  // namespace
+}  // namespace vistagon

@@ -2,6 +2,7 @@
 
 #ifdef VISTAGON_HAVE_GDAL
 #include "import/gdal/GdalImportJob.h"
+#include "import/gdal/GdalSummaryText.h"
 #endif
 
 #include <cmath>
@@ -50,35 +51,6 @@ GdalImportOptions ParseOptions(const ArgumentList& args)
     return options;
 }
 
-void PrintSummary(std::FILE* out, const GdalImportSummary& s, const GdalImportOptions& options)
-{
-    std::fprintf(out, "%-18s %d x %d pixels\n", "size", s.width, s.height);
-    if (s.georeferenced)
-        std::fprintf(out, "%-18s %.10g x %.10g %s\n", "pixel size", s.pixelSizeX, s.pixelSizeY,
-                     s.unitName.empty() ? "ground units" : s.unitName.c_str());
-    else
-        std::fprintf(out, "%-18s none (the raster has no georeference)\n", "pixel size");
-    std::fprintf(out, "%-18s %s\n", "coordinate system", s.systemName.empty() ? "none" : s.systemName.c_str());
-    if (!options.texture) {
-        if (s.hasHeights) std::fprintf(out, "%-18s %f to %f\n", "height range", s.minimum, s.maximum);
-        else std::fprintf(out, "%-18s none (every sample is void)\n", "height range");
-    }
-    if (!s.metresX || !s.metresY) {
-        std::fprintf(out, "%-18s unknown (no coordinate system)\n", "grid scale");
-        return;
-    }
-    std::fprintf(out, "%-18s x %.6f, y %.6f metres per pixel\n", "grid scale", *s.metresX, *s.metresY);
-    if (options.texture || options.zScale == 0.0) return;
-    // A texture is addressed one texel per terrain unit: with one unit per pixel a texture
-    // of the same size drapes pixel for pixel, and the z scale turns heights into pixel widths.
-    const double z = 1.0 / (options.zScale * *s.metresX);
-    std::fprintf(out, "%-18s ElevScaleX=1 ElevScaleY=1 ElevScaleZA=%.6g ElevScaleZZ=%.6g\n", "scene fields", z, z);
-    const double aspect = *s.metresY / *s.metresX;
-    if (std::fabs(aspect - 1.0) > 0.01)
-        std::fprintf(out, "%-18s not square; --size %dx%d makes them square for both imports\n", "pixels", s.width,
-                     static_cast<int>(std::lround(s.height * aspect)));
-}
-
 }  // namespace
 
 // import gdal SOURCE TARGET: any raster GDAL reads, as heights or as a texture.
@@ -90,7 +62,7 @@ int RunImportGdal(CliSession& session, const std::vector<std::string>& words)
     GdalImportJob job(session.context, options);
     const bool converted = job.Run();
     if (!converted || job.WasCancelled()) return kFailure;
-    PrintSummary(session.out, job.summary(), options);
+    std::fputs(GdalSummaryText(job.summary(), options).c_str(), session.out);
     return kSuccess;
 }
 

@@ -22,6 +22,8 @@ enum class ConverterCommand {
     Mask,
     Resample,
     Rectify,
+    // Built only with GDAL.
+    GdalRaster,
 };
 
 // Creates the command's dialog, runs it modally and destroys it.

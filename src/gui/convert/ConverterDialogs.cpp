@@ -17,6 +17,10 @@
 #include "CTgaIrregularDialog.h"
 #include "CUsgsDemDialog.h"
 
+#ifdef VISTAGON_HAVE_GDAL
+#include "convert/gdal/CGdalImportDialog.h"
+#endif
+
 namespace vistagon::gui {
 
 std::unique_ptr<CConvertDialog> MakeConverterDialog(ConverterCommand command, Shell& shell, FileChooser& files,
@@ -39,6 +43,12 @@ std::unique_ptr<CConvertDialog> MakeConverterDialog(ConverterCommand command, Sh
     case ConverterCommand::Mask: return std::make_unique<CMaskDialog>(shell, files, parent);
     case ConverterCommand::Resample: return std::make_unique<CResampleDialog>(shell, files, parent);
     case ConverterCommand::Rectify: return std::make_unique<CRectifyDialog>(shell, files, parent);
+    case ConverterCommand::GdalRaster:
+#ifdef VISTAGON_HAVE_GDAL
+        return std::make_unique<CGdalImportDialog>(shell, files, parent);
+#else
+        return nullptr;
+#endif
     }
     return nullptr;
 }

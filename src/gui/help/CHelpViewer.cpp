@@ -23,6 +23,17 @@ QString PagePath(const QString& topic)
     return ":/help/" + topic + ".html";
 }
 
+// A page's <h1>, or its topic when it has none.
+QString TitleOf(const QString& topic)
+{
+    QFile file(PagePath(topic));
+    if (!file.open(QIODevice::ReadOnly)) return topic;
+    const QString html = QString::fromUtf8(file.readAll());
+    const int start = html.indexOf("<h1>");
+    const int end = html.indexOf("</h1>", start);
+    return start >= 0 && end > start ? html.mid(start + 4, end - start - 4) : topic;
+}
+
 // The index page's own text, then a link to every page.
 QString IndexHtml()
 {
@@ -30,7 +41,7 @@ QString IndexHtml()
     QString html = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "<h1>Vistagon Help</h1>";
     QString list = "<h2>All pages</h2><ul>";
     for (const QString& topic : CHelpViewer::Topics())
-        if (topic != "index") list += QString("<li><a href=\"%1.html\">%1</a></li>").arg(topic);
+        if (topic != "index") list += QString("<li><a href=\"%1.html\">%2</a></li>").arg(topic, TitleOf(topic));
     list += "</ul>";
     const int end = html.lastIndexOf("</body>");
     return end >= 0 ? html.insert(end, list) : html + list;

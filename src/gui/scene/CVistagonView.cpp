@@ -351,6 +351,8 @@ void CVistagonView::BuildForm()
     right->addWidget(BuildSettingsGroup());
     right->addStretch();
     columns->addLayout(right, 1);
+    columns->addStretch(0);
+    page->setMaximumWidth(1100);
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(page);

@@ -20,6 +20,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -76,7 +79,9 @@ CMainFrame::CMainFrame(std::string profilePath, MessagePresenter* messages)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         RebuildMenus();
         UpdateCommands();
+        UpdateTitle();
     });
+    setAcceptDrops(true);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommands(); });
     UpdateCommands();
 }
@@ -92,6 +97,11 @@ CMainFrame::~CMainFrame()
     }
 }
 
+CHelpViewer* CMainFrame::helpViewer() const
+{
+    return help_.data();
+}
+
 CVistagonView* CMainFrame::CurrentSceneForm() const
 {
     return currentScene_.data();
@@ -102,8 +112,7 @@ void CMainFrame::CreateActions()
     for (const CommandInfo& info : CommandTable::All()) {
         auto* action = new QAction(info.text, this);
         action->setShortcuts(info.keys);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-        addAction(action);  // accelerators work whatever menu is shown
+        addAction(action);  // accelerators work whatever menu is shown, in the frame and its children
         const int id = info.id;
         connect(action, &QAction::triggered, this, [this, id] { RunGuarded([this, id] { Trigger(id); }); });
         actions_.insert(id, action);
@@ -285,8 +294,29 @@ QList<ChildWindow*> CMainFrame::Children() const
     return children;
 }
 
+void CMainFrame::UpdateTitle()
+{
+    QMdiSubWindow* window = mdiArea_->currentSubWindow();
+    QString title = window && window->widget() ? window->widget()->windowTitle() : QString();
+    title.remove("[*]");
+    setWindowTitle(title.isEmpty() ? QString("Vistagon") : "Vistagon - " + title);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) RunGuarded([&] { OpenDocumentFile(url.toLocalFile()); });
+    event->acceptProposedAction();
+}
+
 void CMainFrame::UpdateCommands()
 {
+    UpdateTitle();
     ChildWindow* child = ActiveChild();
     for (const CommandInfo& info : CommandTable::All()) {
         QAction* action = actions_[info.id];

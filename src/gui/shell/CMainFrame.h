@@ -43,6 +43,8 @@ public:
 
     QMdiArea* mdiArea() const { return mdiArea_; }
     QAction* action(int id) const { return actions_.value(id); }
+    // The help window, once opened.
+    CHelpViewer* helpViewer() const;
     // The title of the menu bar's menus, for the active window kind.
     QStringList MenuTitles() const;
 
@@ -67,6 +69,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Dropped files open as File Open would open them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
@@ -87,6 +92,7 @@ private:
     void About();
     void PrintSetup();
     void WritePlacement();
+    void UpdateTitle();
     void AddActions(QMenu* menu, std::initializer_list<int> ids);
     QString HelpTopicOfActive() const;
 

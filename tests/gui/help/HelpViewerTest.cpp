@@ -15,8 +15,8 @@ private slots:
             QVERIFY2(topics.contains(topic), topic);
         CHelpViewer viewer;
         viewer.ShowTopic("index");
-        for (const QString& topic : topics)
-            if (topic != "index") QVERIFY2(viewer.CurrentText().contains(topic), qPrintable(topic));
+        for (const char* title : {"Using Help", "The main window", "The scene form", "Options", "About Vistagon"})
+            QVERIFY2(viewer.CurrentText().contains(title), title);
     }
 
     void anUnknownTopicShowsTheIndex()

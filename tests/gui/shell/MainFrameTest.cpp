@@ -1,5 +1,6 @@
 #include "GuiTestRegistry.h"
 #include "platform/FileError.h"
+#include "help/CHelpViewer.h"
 #include "scene/CVistagonView.h"
 #include "shell/CommandLine.h"
 #include "shell/CommandTable.h"
@@ -124,6 +125,18 @@ private slots:
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.frame->MenuTitles(), (QStringList{"&File", "&View", "&Calculate", "&Help"}));
+    }
+
+    void helpOpensThePageOfTheActiveWindowKind()
+    {
+        guitest::FrameFixture f;
+        f.frame->action(cmd::kHelp)->trigger();
+        QCOMPARE(f.frame->helpViewer()->CurrentTopic(), QString("main-window"));
+        f.frame->NewScene();
+        f.frame->action(cmd::kContextHelp)->trigger();
+        QCOMPARE(f.frame->helpViewer()->CurrentTopic(), QString("scene-form"));
+        f.frame->action(cmd::kHelpIndex)->trigger();
+        QCOMPARE(f.frame->helpViewer()->CurrentTopic(), QString("index"));
     }
 
     void exceptionsAreReportedWithTheTableTexts()

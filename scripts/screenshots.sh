@@ -4,7 +4,8 @@
 # window during a Final render, and an image window.
 #
 # usage: scripts/screenshots.sh OUTPUT_FOLDER [BUILD_FOLDER]   (BUILD_FOLDER defaults to build)
-# SHOT_DELAY (seconds, default 5) is how long each program runs before its picture.
+# SHOT_DELAY (seconds, default 5) is how long each program runs before its picture,
+# RENDER_DELAY (default 3) the same for the picture taken during the render.
 set -eu
 
 [ $# -ge 1 ] || { echo "usage: $0 OUTPUT_FOLDER [BUILD_FOLDER]" >&2; exit 2; }
@@ -12,6 +13,7 @@ mkdir -p "$1"
 out=$(cd "$1" && pwd)
 build=$(cd "${2:-build}" && pwd)
 delay=${SHOT_DELAY:-5}
+render_delay=${RENDER_DELAY:-3}
 for tool in xvfb-run import; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is needed (xvfb, imagemagick)" >&2; exit 1; }
 done
@@ -44,15 +46,18 @@ SH
 
 shoot() {
     picture=$1
-    shift
+    wait_for=$2
+    shift 2
     echo "taking $picture"
     (cd "$work/demo" && xvfb-run -a -s "-screen 0 1280x900x24" \
-        sh "$work/shoot.sh" "$out/$picture" "$delay" "$build/vistagon" --profile "$profile" "$@")
+        sh "$work/shoot.sh" "$out/$picture" "$wait_for" "$build/vistagon" --profile "$profile" "$@")
 }
 
-shoot main-window.png flythrough.vgs
-# The batch run renders the fly-through; the picture is taken while it runs.
-rm -f "$work/demo"/fly*.tga
-shoot rendering-window.png flythrough.vgs /final
-shoot image-window.png still000.tga
+# The fly-through in larger frames (without its mask, made for the small ones), so that
+# its Final batch run lasts long enough to be seen.
+sed -e 's/^AusBreite=.*/AusBreite=800/' -e 's/^AusHoehe=.*/AusHoehe=600/' \
+    -e 's/^MDateiVerwenden=.*/MDateiVerwenden=0/' -e 's/^AusDateiname=.*/AusDateiname=big%03d.tga/' "$work/demo/flythrough.vgs" >"$work/demo/big.vgs"
+shoot main-window.png "$delay" flythrough.vgs
+shoot rendering-window.png "$render_delay" big.vgs /final
+shoot image-window.png "$delay" still000.tga
 echo "screenshots in $out"

@@ -80,6 +80,19 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), form->Control(346));
     }
 
+    void acceleratorsReachTheFormFromItsEdits()
+    {
+        guitest::FrameFixture f;
+        f.frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+        CVistagonView* form = f.frame->NewScene();
+        Type(form, 348, "0");
+        QTest::keyClick(Edit(form, 348), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(f.presenter.Texts(), std::vector<std::string>{"Focal length in first frame has to be greater than zero."});
+        QTest::keyClick(Edit(form, 348), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(f.presenter.shown.size(), size_t{2});
+    }
+
     void aNonNumberIsRefusedOnItsControl()
     {
         guitest::FrameFixture f;

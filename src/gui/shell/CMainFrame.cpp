@@ -427,6 +427,15 @@ bool CMainFrame::OpenDocumentFile(const QString& path)
         return false;
     };
     if (!CanOpenForReading(path.toStdString())) return cannotOpen();
+    // A document already open is shown again rather than opened twice.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        ChildWindow* child = ChildOf(window);
+        if (child && child->Kind() != WindowKind::Rendering && child->DocumentPath() == full) {
+            mdiArea_->setActiveSubWindow(window);
+            return true;
+        }
+    }
     const QString extension = IsImagePath(path) ? ".tga" : ".vgs";
     if (IsImagePath(path)) {
         if (!OpenImageWindow(*this, path)) return false;

@@ -81,6 +81,8 @@ private slots:
         QVERIFY(f.frame->OpenDocumentFile(f.File("s.vgs")));
         QCOMPARE(FileDialogs::OpenFilters(f.frame->AppProfile()), sceneFirst);
         QCOMPARE(RecentFileList::Read(f.frame->AppProfile()).first(), f.File("s.vgs"));
+        QVERIFY(f.frame->OpenDocumentFile(f.File("s.vgs")));
+        QCOMPARE(f.frame->mdiArea()->subWindowList().size(), 1);  // shown again, not opened twice
 
         // A 1 x 1 picture, 24 bits, uncompressed.
         QByteArray tga(18, '\0');

@@ -193,18 +193,20 @@ QMenu* CMainFrame::FileMenu(std::optional<WindowKind> kind)
 void CMainFrame::AddRecentFiles(QMenu* menu)
 {
     QAction* exit = actions_[cmd::kExit];
+    QAction* before = menu->actions().contains(exit) ? exit : nullptr;
     const QStringList files = RecentFileList::Read(AppProfile());
     int number = 1;
     for (const QString& file : files) {
         auto* action = new QAction(QString("&%1 %2").arg(number++).arg(file), menu);
         action->setProperty("recent", true);
         connect(action, &QAction::triggered, this, [this, file] { RunGuarded([this, file] { OpenDocumentFile(file); }); });
-        menu->insertAction(menu->actions().contains(exit) ? exit : nullptr, action);
+        menu->insertAction(before, action);
     }
-    if (!files.isEmpty() && !menu->actions().contains(exit)) {
-        QAction* separator = menu->addSeparator();
-        separator->setProperty("recent", true);
-    }
+    if (files.isEmpty()) return;
+    auto* separator = new QAction(menu);
+    separator->setSeparator(true);
+    separator->setProperty("recent", true);
+    menu->insertAction(before, separator);
 }
 
 QMenu* CMainFrame::EditMenu(WindowKind kind)

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +137,18 @@ private slots:
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(f.frame->MenuTitles(), (QStringList{"&File", "&View", "&Calculate", "&Help"}));
+
+        // The recently used files stand above Exit, each time the menu opens.
+        RecentFileList::Add(f.frame->AppProfile(), f.File("a.vgs"));
+        QMenu* file = f.frame->menuBar()->actions().first()->menu();
+        for (int shown = 0; shown < 2; ++shown) {
+            emit file->aboutToShow();
+            const QList<QAction*> items = file->actions();
+            QCOMPARE(items.last(), f.frame->action(cmd::kExit));
+            QVERIFY(items[items.size() - 2]->isSeparator());
+            QCOMPARE(items[items.size() - 3]->text(), "&1 " + f.File("a.vgs"));
+            QCOMPARE(std::count_if(items.begin(), items.end(), [](QAction* a) { return a->text().startsWith("&1 "); }), 1);
+        }
     }
 
     void helpOpensThePageOfTheActiveWindowKind()

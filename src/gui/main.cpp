@@ -1,13 +1,7 @@
-#include "shell/CMainFrame.h"
-
-#include <QApplication>
+#include "shell/CVistagonApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("vistagon");
-    QApplication::setApplicationDisplayName("Vistagon");
-    vistagon::gui::CMainFrame frame(vistagon::Profile::ResolvePath(std::nullopt));
-    frame.show();
-    return QApplication::exec();
+    vistagon::gui::CVistagonApp app(argc, argv);
+    return app.Run();
 }

@@ -1,0 +1,63 @@
+#!/bin/sh
+# Screenshots of the desktop application on the demo scenes, each taken from the
+# real program running under Xvfb: the main window with a scene form, a rendering
+# window during a Final render, and an image window.
+#
+# usage: scripts/screenshots.sh OUTPUT_FOLDER [BUILD_FOLDER]   (BUILD_FOLDER defaults to build)
+# SHOT_DELAY (seconds, default 5) is how long each program runs before its picture,
+# RENDER_DELAY (default 3) the same for the picture taken during the render.
+set -eu
+
+[ $# -ge 1 ] || { echo "usage: $0 OUTPUT_FOLDER [BUILD_FOLDER]" >&2; exit 2; }
+mkdir -p "$1"
+out=$(cd "$1" && pwd)
+build=$(cd "${2:-build}" && pwd)
+delay=${SHOT_DELAY:-5}
+render_delay=${RENDER_DELAY:-3}
+for tool in xvfb-run import; do
+    command -v "$tool" >/dev/null || { echo "$0: $tool is needed (xvfb, imagemagick)" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+echo "making the demo terrain and scenes"
+"$build/vistagon-cli" demo "$work/demo" >"$work/demo.log" 2>&1 || { cat "$work/demo.log" >&2; exit 1; }
+
+# A profile of its own: the frame fills the screen, the rendering window repaints often.
+profile="$work/vistagon.ini"
+cat >"$profile" <<'INI'
+[Settings]
+WindowPos=2,3,-1,-1,-1,-1,0,0,1280,900
+RedrawInterval=200
+INI
+
+# Runs the application with the given arguments in the demo folder and
+# saves the screen after the delay.
+cat >"$work/shoot.sh" <<'SH'
+#!/bin/sh
+picture=$1; delay=$2; shift 2
+"$@" &
+app=$!
+sleep "$delay"
+import -window root "$picture"
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+SH
+
+shoot() {
+    picture=$1
+    wait_for=$2
+    shift 2
+    echo "taking $picture"
+    (cd "$work/demo" && xvfb-run -a -s "-screen 0 1280x900x24" \
+        sh "$work/shoot.sh" "$out/$picture" "$wait_for" "$build/vistagon" --profile "$profile" "$@")
+}
+
+# The fly-through in larger frames (without its mask, made for the small ones), so that
+# its Final batch run lasts long enough to be seen.
+sed -e 's/^AusBreite=.*/AusBreite=800/' -e 's/^AusHoehe=.*/AusHoehe=600/' \
+    -e 's/^MDateiVerwenden=.*/MDateiVerwenden=0/' -e 's/^AusDateiname=.*/AusDateiname=big%03d.tga/' "$work/demo/flythrough.vgs" >"$work/demo/big.vgs"
+shoot main-window.png "$delay" flythrough.vgs
+shoot rendering-window.png "$render_delay" big.vgs /final
+shoot image-window.png "$delay" still000.tga
+echo "screenshots in $out"

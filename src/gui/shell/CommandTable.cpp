@@ -6,6 +6,9 @@ namespace vistagon::gui {
 
 namespace {
 
+// Beside the seven filters of old, for the rasters of today.
+constexpr int kGdalRasterCommand = 32840;
+
 QList<QKeySequence> Keys(QKeySequence key)
 {
     return {key};
@@ -54,6 +57,7 @@ const std::vector<CommandInfo>& CommandTable::All()
         {32828, "&TGA Irregular...", {}, {}, V::TgaIrregular},
         {32830, "&SDTS...", {}, {}, V::Sdts},
         {32831, "&Japan DEMs...", {}, {}, V::JapanDem},
+        {kGdalRasterCommand, "&GDAL raster...", {}, {}, V::GdalRaster},
         {32809, "Elevation To &Color...", {}, {}, V::ElevationToColor},
         {32810, "Elevation To &Gray...", {}, {}, V::ElevationToGray},
         {32812, "Gray To &Elevation...", {}, {}, V::GrayToElevation},
@@ -87,7 +91,11 @@ const CommandInfo& CommandTable::Find(int id)
 const std::vector<CommandTable::SubMenu>& CommandTable::ToolMenus()
 {
     static const std::vector<SubMenu> menus = {
+#ifdef VISTAGON_HAVE_GDAL
+        {"&Import Filters", {32806, 32822, 32826, 32827, 32828, 32830, 32831, kGdalRasterCommand}},
+#else
         {"&Import Filters", {32806, 32822, 32826, 32827, 32828, 32830, 32831}},
+#endif
         {"Format &Conversions", {32809, 32810, 32812, 32829}},
         {"&Math Functions", {32805, 32815, 32814, 32819, 32818}},
     };

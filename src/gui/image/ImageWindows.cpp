@@ -1,14 +1,19 @@
 #include "ImageWindows.h"
 
+#include "CTGAView.h"
 #include "shell/Shell.h"
 
 namespace vistagon::gui {
 
 bool OpenImageWindow(Shell& shell, const QString& path)
 {
-    shell.Messages().ShowMessage("Image windows are not available yet: " + path.toStdString(),
-                                 MessageIcon::Information);
-    return false;
+    auto* view = new CTGAView(shell);
+    if (!view->OpenDocument(path)) {
+        delete view;
+        return false;
+    }
+    shell.AddChildWindow(view);
+    return true;
 }
 
 }  // namespace vistagon::gui

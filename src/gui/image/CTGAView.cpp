@@ -287,7 +287,7 @@ void CTGAView::closeEvent(QCloseEvent* event)
 void CTGAView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        shell_.ShowHelp(QStringLiteral("image-window"));
+        shell_.ShowHelp(HelpTopic());
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);

@@ -69,6 +69,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void ShowReadout(const QPoint& windowPosition);
+    // The window's page in the help viewer.
+    virtual QString HelpTopic() const { return QStringLiteral("image-window"); }
 
 private:
     void SetZoom(int zoom);

@@ -13,12 +13,14 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace vistagon::gui {
 
@@ -146,6 +148,17 @@ bool CTGAView::MayClose()
     return answer == Answer::No || Save();
 }
 
+void CTGAView::FitWindow(QMdiSubWindow* window, const QSize& limit)
+{
+    if (window == nullptr) return;
+    // The sub-window's margins hold its frame and title bar.
+    const QMargins margins = window->contentsMargins();
+    QSize size(geometry_.ScreenWidth() + 2 * frameWidth() + margins.left() + margins.right(),
+               geometry_.ScreenHeight() + 2 * frameWidth() + margins.top() + margins.bottom());
+    if (limit.isValid()) size = size.boundedTo(limit);
+    window->resize(size);
+}
+
 void CTGAView::ZoomIn()
 {
     if (geometry_.zoom < ImageGeometry::kMaxZoom) SetZoom(geometry_.zoom + 1);
@@ -225,9 +238,18 @@ void CTGAView::PrintPreview()
 
 void CTGAView::UpdateScrollRanges()
 {
-    const QSize page = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, geometry_.ScreenWidth() - page.width()));
-    verticalScrollBar()->setRange(0, std::max(0, geometry_.ScreenHeight() - page.height()));
+    // The page as it will be: scroll bars take room only where the picture does not fit.
+    const int width = geometry_.ScreenWidth();
+    const int height = geometry_.ScreenHeight();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QSize page = maximumViewportSize();
+    bool across = width > page.width();
+    const bool down = height > (across ? page.height() - bar : page.height());
+    across = width > (down ? page.width() - bar : page.width());
+    if (across) page.rheight() -= bar;
+    if (down) page.rwidth() -= bar;
+    horizontalScrollBar()->setRange(0, std::max(0, width - page.width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - page.height()));
     horizontalScrollBar()->setPageStep(page.width());
     verticalScrollBar()->setPageStep(page.height());
     horizontalScrollBar()->setSingleStep(16);

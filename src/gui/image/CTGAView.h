@@ -9,6 +9,8 @@
 #include <QAbstractScrollArea>
 #include <memory>
 
+class QMdiSubWindow;
+
 namespace vistagon::gui {
 
 class Shell;
@@ -40,6 +42,10 @@ public:
     QPoint ScrollPosition() const;
     // The interaction of the jobs the window runs.
     GuiInteraction& interaction() { return ui_; }
+
+    // Sizes the window around it so that the whole picture shows at the
+    // current magnification, at most limit (when given).
+    void FitWindow(QMdiSubWindow* window, const QSize& limit = QSize());
 
     void ZoomIn();
     void ZoomOut();

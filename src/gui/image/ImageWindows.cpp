@@ -3,6 +3,9 @@
 #include "CTGAView.h"
 #include "shell/Shell.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 namespace vistagon::gui {
 
 bool OpenImageWindow(Shell& shell, const QString& path)
@@ -12,7 +15,8 @@ bool OpenImageWindow(Shell& shell, const QString& path)
         delete view;
         return false;
     }
-    shell.AddChildWindow(view);
+    QMdiSubWindow* window = shell.AddChildWindow(view);
+    if (window != nullptr && window->mdiArea() != nullptr) view->FitWindow(window, window->mdiArea()->viewport()->size());
     return true;
 }
 

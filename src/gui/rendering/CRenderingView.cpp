@@ -145,22 +145,20 @@ CTGAFile* CRenderingView::OutputImage(int width, int height)
     document().SetModified(true);
     document().SetRenderingActive(true);
     DocumentChanged();
-    ShowWindow(width, height);
+    ShowWindow();
     if (mode_ != RenderMode::Preview) {
         redrawTimer_.start(std::max(1, context().profile.GetInt("Settings", "RedrawInterval", 1000)));
     }
     return &document();
 }
 
-void CRenderingView::ShowWindow(int width, int height)
+void CRenderingView::ShowWindow()
 {
     window_ = shell().AddChildWindow(this);
     if (window_ == nullptr) return;
     const bool maximised = window_->isMaximized();
     if (maximised) window_->showNormal();
-    // The frame fits the image exactly: the window's own margins plus the picture.
-    const QSize margins = window_->size() - viewport()->size();
-    window_->resize(margins + QSize(width, height));
+    FitWindow(window_);
     if (maximised && mode_ != RenderMode::Preview) window_->showMaximized();
 }
 

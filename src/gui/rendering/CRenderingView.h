@@ -57,7 +57,7 @@ private:
         uint32_t colour;
     };
 
-    void ShowWindow(int width, int height);
+    void ShowWindow();
     void FinishJob(const CalculateResult& result);
     void ShowFinishedFrame(int frame);
     void UpdateTitleToFrame();

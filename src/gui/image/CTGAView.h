@@ -47,6 +47,10 @@ public:
     // current magnification, at most limit (when given).
     void FitWindow(QMdiSubWindow* window, const QSize& limit = QSize());
 
+    // After the document's raster was replaced or redrawn from outside: scroll
+    // ranges, title and picture follow.
+    void DocumentChanged();
+
     void ZoomIn();
     void ZoomOut();
     void ZoomOneToOne();
@@ -63,8 +67,6 @@ protected:
     virtual const CTGAFile& ShownDocument() const { return *document_; }
     // Drawn over the picture; exposed is the repainted part of the viewport.
     virtual void PaintOverlay(QPainter&, const QRect& /*exposed*/) {}
-    // The document's size changed: scroll ranges and title follow.
-    void DocumentChanged();
     const ImageGeometry& geometry() const { return geometry_; }
     void UpdateTitle();
 

@@ -9,6 +9,12 @@
 
 namespace vistagon::gui {
 
+long long PrintedHeight(long long pageWidth, int dpiX, int dpiY, int width, int height)
+{
+    if (width <= 0 || dpiX <= 0) return 0;
+    return static_cast<long long>(height) * pageWidth * dpiY / (static_cast<long long>(width) * dpiX);
+}
+
 void PrintImage(QPagedPaintDevice& device, const CTGAFile& document)
 {
     QPainter painter(&device);
@@ -16,8 +22,7 @@ void PrintImage(QPagedPaintDevice& device, const CTGAFile& document)
     const int height = document.GetHeight();
     if (!painter.isActive() || width <= 0 || height <= 0) return;
     const long long pageWidth = device.width();
-    const long long printed =
-        static_cast<long long>(height) * pageWidth * device.logicalDpiY() / (static_cast<long long>(width) * device.logicalDpiX());
+    const long long printed = PrintedHeight(pageWidth, device.logicalDpiX(), device.logicalDpiY(), width, height);
     // What falls below the page is not printed, so it is not made either.
     const int visible = static_cast<int>(std::min<long long>(printed, device.height()));
     if (pageWidth <= 0 || visible <= 0) return;

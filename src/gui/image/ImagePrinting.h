@@ -13,4 +13,7 @@ namespace vistagon::gui {
 // paper. Nothing is printed for a document without a raster.
 void PrintImage(QPagedPaintDevice& device, const CTGAFile& document);
 
+// The printed size: the page width, and height x page width x dpiY / (width x dpiX).
+long long PrintedHeight(long long pageWidth, int dpiX, int dpiY, int width, int height);
+
 }  // namespace vistagon::gui

@@ -88,6 +88,9 @@ void CRenderingView::FinishJob(const CalculateResult& result)
     shell().SetZoomText(QString());
     document().SetRenderingActive(false);
     const bool rendered = result.stage == CalculateResult::Stage::Rendered;
+    // Frames are planned from From on, one after the other.
+    if (rendered && values_ && result.report.framesPlanned > 0)
+        latestStarted_ = values_->From + result.report.framesPlanned - 1;
     if (rendered && !result.report.ClosesWindow() && drawsElsewhere_) ShowFinishedFrame(latestStarted_);
     document().SetModified(false);
     UpdateTitleToFrame();
@@ -171,15 +174,15 @@ void CRenderingView::ShowProgress(const JobProgress& progress)
 {
     drawsElsewhere_ = mode_ != RenderMode::Preview && std::min(workers_, progress.framesTotal) > 1;
     if (progress.frame >= 0) {
-        if (firstFrame_ < 0 || progress.frame < firstFrame_) firstFrame_ = progress.frame;
         latestStarted_ = std::max(latestStarted_, progress.frame);
-        if (values_) UpdateTitleToFrame();
+        UpdateTitleToFrame();
     }
     shell().SetZoomText(QString::asprintf("%d%%", progress.frame >= 0 ? progress.framePercent : 100));
-    if (!drawsElsewhere_ || progress.framesDone == 0) return;
-    // Frames are handed out in order: every frame before the earliest one drawn is done.
-    const int done = progress.frame >= 0 ? progress.frame - 1 : latestStarted_;
-    if (done >= firstFrame_ && done != shownFrame_) ShowFinishedFrame(done);
+    if (!drawsElsewhere_ || progress.framesDone == 0 || !values_) return;
+    // Frames are handed out in order from From on: every frame before the
+    // earliest one being drawn is done, and between frames the count tells.
+    const int done = progress.frame >= 0 ? progress.frame - 1 : values_->From + progress.framesDone - 1;
+    if (done >= values_->From && done != shownFrame_) ShowFinishedFrame(done);
 }
 
 std::optional<std::string> CRenderingView::FrameFile(int frame) const

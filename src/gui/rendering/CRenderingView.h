@@ -72,7 +72,6 @@ private:
     // Frames drawn side by side go to their files only; the window shows the latest one.
     bool drawsElsewhere_ = false;
     int workers_ = 1;
-    int firstFrame_ = -1;
     int latestStarted_ = -1;
     int shownFrame_ = -1;
 };

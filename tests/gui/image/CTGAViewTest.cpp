@@ -1,5 +1,6 @@
 #include "GuiTestRegistry.h"
 #include "image/CTGAView.h"
+#include "image/ImagePrinting.h"
 #include "image/ImageWindows.h"
 #include "image/RasterPainter.h"
 #include "image/TestShell.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
+#include <QPdfWriter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -174,6 +176,26 @@ private slots:
         QCOMPARE(part.pixel(1, 1), qRgb(0, 0, 255));
         QCOMPARE(part.pixel(3, 3), qRgb(255, 0, 0));
         QCOMPARE(part.pixel(3, 0), qRgb(255, 255, 255));
+    }
+
+    void printsOnePageAsWideAsThePageWithSquarePixels()
+    {
+        // 200 x 100 pixels on a page 4800 dots wide at 600 x 300 dpi: 1200 dots high.
+        QCOMPARE(PrintedHeight(4800, 600, 300, 200, 100), 1200LL);
+        QCOMPARE(PrintedHeight(4800, 600, 600, 200, 100), 2400LL);
+        test::TestContext t;
+        WritePattern(t.context, t.dir.File("p.tga"), 64, 32);
+        CTGAFile image(t.context);
+        QVERIFY(image.OnOpenDocument(t.dir.File("p.tga")));
+        const QString pdf = QString::fromStdString(t.dir.File("p.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(150);
+            PrintImage(writer, image);
+        }
+        const std::string bytes = ReadFileBytes(pdf.toStdString());
+        QVERIFY(bytes.rfind("%PDF", 0) == 0);
+        QCOMPARE(QString::fromStdString(bytes).count("/Type /Page\n"), 1);
     }
 
     void openImageWindowRefusesAMissingFile()

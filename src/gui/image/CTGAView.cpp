@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -61,6 +60,7 @@ bool CTGAView::OpenDocument(const QString& path)
 {
     if (!document_->OnOpenDocument(path.toStdString())) return false;
     path_ = path;
+    shell_.SetZoomText(QString());  // the load's progress is over
     DocumentChanged();
     return true;
 }
@@ -296,14 +296,6 @@ void CTGAView::ShowReadout(const QPoint& windowPosition)
     const QPoint scrolled = windowPosition + ScrollPosition();
     const auto readout = geometry_.Readout(scrolled.x(), scrolled.y());
     shell_.SetPositionText(readout ? QString::asprintf("%d/%d", readout->first, readout->second) : QString());
-}
-
-void CTGAView::closeEvent(QCloseEvent* event)
-{
-    if (MayClose())
-        event->accept();
-    else
-        event->ignore();
 }
 
 void CTGAView::keyPressEvent(QKeyEvent* event)

@@ -49,6 +49,7 @@ public:
     void DrawLine(int x0, int y0, int x1, int y1, uint32_t colour) override;
 
 protected:
+    QString HelpTopic() const override { return QStringLiteral("rendering-window"); }
     void PaintOverlay(QPainter& painter, const QRect& exposed) override;
 
 private:

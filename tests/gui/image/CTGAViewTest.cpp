@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPdfWriter>
 #include <QScrollBar>
@@ -196,6 +197,27 @@ private slots:
         const std::string bytes = ReadFileBytes(pdf.toStdString());
         QVERIFY(bytes.rfind("%PDF", 0) == 0);
         QCOMPARE(QString::fromStdString(bytes).count("/Type /Page\n"), 1);
+    }
+
+    void aChangedImageAsksBeforeItCloses()
+    {
+        test::TestContext t;
+        const std::string path = t.dir.File("p.tga");
+        WritePattern(t.context, path, 4, 4);
+        const std::string before = ReadFileBytes(path);
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        QVERIFY(OpenImageWindow(shell, QString::fromStdString(path)));
+        QMdiSubWindow* window = shell.area->subWindowList().front();
+        auto* view = qobject_cast<CTGAView*>(window->widget());
+        QImage red(2, 2, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QApplication::clipboard()->setImage(red);
+        view->Execute(Command::Paste);
+        shell.presenter.answers = {Answer::Cancel, Answer::No};
+        QVERIFY(!window->close());
+        QVERIFY(window->close());
+        QCOMPARE(shell.presenter.Texts(), std::vector<std::string>(2, "Save changes to p.tga?"));
+        QCOMPARE(ReadFileBytes(path), before);
     }
 
     void openImageWindowRefusesAMissingFile()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "shell/ChildWindow.h"
 #include "shell/Shell.h"
 #include "support/ScriptedPresenter.h"
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,8 +13,9 @@
 namespace vistagon::guitest {
 
 // A shell for one test: an MDI area in a window, the boxes through a scripted
-// presenter, the status panes recorded, the profile in the test's folder.
-class TestShell : public gui::Shell {
+// presenter, the status panes recorded, the profile in the test's folder. As
+// the main frame does, a sub-window closes only when its child's MayClose agrees.
+class TestShell : public QObject, public gui::Shell {
 public:
     explicit TestShell(std::string profilePath) : profilePath_(std::move(profilePath))
     {
@@ -28,6 +31,7 @@ public:
     {
         QMdiSubWindow* window = area->addSubWindow(child);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(this);
         window->show();
         if (onAdd) onAdd(child, window);
         return window;
@@ -41,6 +45,17 @@ public:
     }
     void UpdateCommands() override {}
     void ShowHelp(const QString& topic) override { helpTopic = topic; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QMdiSubWindow*>(watched);
+        auto* child = window != nullptr ? dynamic_cast<gui::ChildWindow*>(window->widget()) : nullptr;
+        if (event->type() == QEvent::Close && child != nullptr && !child->MayClose()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
 
     ScriptedPresenter presenter;
     QMainWindow frame;

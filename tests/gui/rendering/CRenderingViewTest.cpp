@@ -8,6 +8,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include <QCoreApplication>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -207,6 +208,28 @@ private slots:
         QVERIFY(view->WireLineCount() > 0);
         QVERIFY(view->WireLineCount() <= 3 * 49);
         QCOMPARE(view->document().GetPixel(10, 10), (Bgr{255, 255, 255}));
+    }
+
+    void aMaximisedAreaKeepsRawAndFinalMaximisedAndShowsPreviewFitted()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        small.scene.To = 0;
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        QMdiSubWindow* other = shell.area->addSubWindow(new QWidget);
+        other->showMaximized();
+        bool maximisedWhenAdded = false;
+        shell.onAdd = [&](QWidget*, QMdiSubWindow* window) { maximisedWhenAdded = window->isMaximized(); };
+        ValuesForm form(small.scene);
+        CalculateInRenderingWindow(shell, form, RenderMode::Preview);
+        QMdiSubWindow* preview = shell.area->subWindowList().back();
+        QVERIFY(maximisedWhenAdded);
+        QVERIFY(!preview->isMaximized());
+        auto* view = qobject_cast<CRenderingView*>(preview->widget());
+        QCOMPARE(view->viewport()->size(), QSize(64, 48));
+        preview->showMaximized();
+        CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        QVERIFY(shell.area->subWindowList().back()->isMaximized());
     }
 
     void anUnreadableElevationFileLeavesNoWindow()

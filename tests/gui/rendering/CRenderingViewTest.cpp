@@ -232,6 +232,27 @@ private slots:
         QVERIFY(shell.area->subWindowList().back()->isMaximized());
     }
 
+    void aMaskOfAnotherSizeIsReportedAndLeavesNoWindow()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        CTGAFile mask(t.context);
+        QVERIFY(mask.CreateImage(64, 40));
+        QVERIFY(mask.OnSaveDocument(t.dir.File("mask.tga")));
+        small.scene.UseMaskFile = 1;
+        small.scene.MaskFileName = t.dir.File("mask.tga");
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.report.outcome, JobOutcome::Abandoned);
+        QCOMPARE(shell.presenter.Texts(),
+                 std::vector<std::string>{"Mask file and target file are not the same size.\n\nChoose another mask."});
+        QVERIFY(shell.area->subWindowList().isEmpty());
+        QVERIFY(small.Frames("gui").empty());
+        QCOMPARE(form.runningChanges, (std::vector<bool>{true, false}));
+    }
+
     void anUnreadableElevationFileLeavesNoWindow()
     {
         test::TestContext t;

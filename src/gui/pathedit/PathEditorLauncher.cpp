@@ -1,13 +1,20 @@
 #include "PathEditorLauncher.h"
 
-#include "image/ImageWindows.h"
+#include "CPathView.h"
+#include "shell/Shell.h"
 
 namespace vistagon::gui {
 
-// Until the editor exists the picture opens in an image window.
-bool OpenPathEditor(Shell& shell, const QString& picturePath, const std::vector<PathPoint>&, PathEditorClient&)
+bool OpenPathEditor(Shell& shell, const QString& picturePath, const std::vector<PathPoint>& points,
+                    PathEditorClient& client)
 {
-    return OpenImageWindow(shell, picturePath);
+    auto* view = new CPathView(shell, client);
+    if (!view->Open(picturePath, points)) {
+        delete view;
+        return false;
+    }
+    shell.AddChildWindow(view);
+    return true;
 }
 
 }  // namespace vistagon::gui

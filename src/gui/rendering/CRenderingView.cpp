@@ -1,0 +1,242 @@
+#include "CRenderingView.h"
+
+#include "CapturingSceneForm.h"
+#include "flight/FrameName.h"
+#include "image/TgaCodec.h"
+#include "platform/BinaryFile.h"
+#include "platform/FileError.h"
+#include "platform/TextFormat.h"
+#include "platform/messages/FlightMessages.h"
+#include "shell/Shell.h"
+
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <strings.h>
+
+namespace vistagon::gui {
+
+namespace {
+
+QColor FromColourValue(uint32_t colour)
+{
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+bool IsTgaName(const std::string& path)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    return strcasecmp(extension.c_str(), ".tga") == 0;
+}
+
+// A frame's file, read without the document layer's questions: a frame that
+// cannot be read is simply not shown.
+std::unique_ptr<TgaImage> ReadFrame(const std::string& path)
+{
+    try {
+        BinaryFile file(path, BinaryFile::Mode::Read);
+        TgaHeader header;
+        std::unique_ptr<TgaImage> raster;
+        if (ReadTga(file, header, true, nullptr, raster) != TgaReadResult::Raster) return nullptr;
+        return raster;
+    } catch (const FileError&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+CRenderingView::CRenderingView(Shell& shell) : CTGAView(shell)
+{
+    connect(&redrawTimer_, &QTimer::timeout, this, [this] {
+        if (interaction().IsCancelled())
+            redrawTimer_.stop();
+        else
+            viewport()->update();
+    });
+}
+
+CRenderingView::~CRenderingView() = default;
+
+CalculateResult CRenderingView::Run(SceneForm& form, RenderMode mode, const RenderJobOptions& options)
+{
+    mode_ = mode;
+    workers_ = options.workers;
+    running_ = true;
+    interaction().ResetCancel();
+    CapturingSceneForm capturing(form, values_);
+    CalculateResult result;
+    try {
+        result = Calculate(context(), capturing, mode, *this, options);
+    } catch (...) {
+        running_ = false;
+        FinishJob(result);
+        throw;
+    }
+    running_ = false;
+    FinishJob(result);
+    return result;
+}
+
+void CRenderingView::FinishJob(const CalculateResult& result)
+{
+    redrawTimer_.stop();
+    shell().SetZoomText(QString());
+    document().SetRenderingActive(false);
+    const bool rendered = result.stage == CalculateResult::Stage::Rendered;
+    // Frames are planned from From on, one after the other.
+    if (rendered && values_ && result.report.framesPlanned > 0)
+        latestStarted_ = values_->From + result.report.framesPlanned - 1;
+    if (rendered && !result.report.ClosesWindow() && drawsElsewhere_) ShowFinishedFrame(latestStarted_);
+    document().SetModified(false);
+    UpdateTitleToFrame();
+    shell().UpdateCommands();
+    if (window_ == nullptr) {
+        deleteLater();
+        return;
+    }
+    if (!rendered || result.report.ClosesWindow()) window_->close();
+}
+
+void CRenderingView::UpdateTitleToFrame()
+{
+    if (!values_ || latestStarted_ < 0) return;
+    setWindowTitle(QString::fromStdString(FormatFrameName(values_->OutputFileName, latestStarted_ + values_->Offset)));
+}
+
+bool CRenderingView::IsEnabled(Command command) const
+{
+    if (command == Command::Paste) return false;
+    if (command == Command::StopRendering) return true;
+    return CTGAView::IsEnabled(command);
+}
+
+void CRenderingView::Execute(Command command)
+{
+    if (command == Command::StopRendering) {
+        StopRendering();
+        return;
+    }
+    CTGAView::Execute(command);
+}
+
+void CRenderingView::StopRendering()
+{
+    if (!running_) return;
+    if (shell().Messages().Ask(msg::kConfirmStopRendering.text, QuestionButtons::YesNo, MessageIcon::Question) ==
+        Answer::Yes)
+        interaction().RequestCancel();
+}
+
+bool CRenderingView::MayClose()
+{
+    if (!running_) return CTGAView::MayClose();
+    // The job ends first; the window then closes itself.
+    if (shell().Messages().Ask(msg::kConfirmStopRendering.text, QuestionButtons::YesNo, MessageIcon::Information) ==
+        Answer::Yes)
+        interaction().RequestCancel();
+    return false;
+}
+
+CTGAFile* CRenderingView::OutputImage(int width, int height)
+{
+    if (!document().CreateImage(width, height)) return nullptr;
+    document().SetModified(true);
+    document().SetRenderingActive(true);
+    DocumentChanged();
+    ShowWindow();
+    if (mode_ != RenderMode::Preview) {
+        redrawTimer_.start(std::max(1, context().profile.GetInt("Settings", "RedrawInterval", 1000)));
+    }
+    return &document();
+}
+
+void CRenderingView::ShowWindow()
+{
+    window_ = shell().AddChildWindow(this);
+    if (window_ == nullptr) return;
+    const bool maximised = window_->isMaximized();
+    if (maximised) window_->showNormal();
+    FitWindow(window_);
+    if (maximised && mode_ != RenderMode::Preview) window_->showMaximized();
+}
+
+void CRenderingView::Redraw(const CTGAFile&)
+{
+    viewport()->update();
+}
+
+void CRenderingView::ShowProgress(const JobProgress& progress)
+{
+    drawsElsewhere_ = mode_ != RenderMode::Preview && std::min(workers_, progress.framesTotal) > 1;
+    if (progress.frame >= 0) {
+        latestStarted_ = std::max(latestStarted_, progress.frame);
+        UpdateTitleToFrame();
+    }
+    shell().SetZoomText(QString::asprintf("%d%%", progress.frame >= 0 ? progress.framePercent : 100));
+    if (!drawsElsewhere_ || progress.framesDone == 0 || !values_) return;
+    // Frames are handed out in order from From on: every frame before the
+    // earliest one being drawn is done, and between frames the count tells.
+    const int done = progress.frame >= 0 ? progress.frame - 1 : values_->From + progress.framesDone - 1;
+    if (done >= values_->From && done != shownFrame_) ShowFinishedFrame(done);
+}
+
+std::optional<std::string> CRenderingView::FrameFile(int frame) const
+{
+    if (!values_ || frame < 0) return std::nullopt;
+    const std::string name = FormatFrameName(values_->OutputFileName, static_cast<long long>(frame) + values_->Offset);
+    for (const std::string& file : FrameOutputFiles(name, values_->OutputFileFormat))
+        if (IsTgaName(file)) return file;
+    return std::nullopt;
+}
+
+void CRenderingView::ShowFinishedFrame(int frame)
+{
+    const std::optional<std::string> file = FrameFile(frame);
+    if (!file) return;
+    const std::unique_ptr<TgaImage> raster = ReadFrame(*file);
+    CTGAFile& image = document();
+    if (!raster || raster->width() != image.GetWidth() || std::abs(raster->height()) != image.GetHeight() ||
+        raster->bitCount() != 24)
+        return;
+    const size_t row = static_cast<size_t>(image.GetWidth()) * 3;
+    for (int y = 0; y < image.GetHeight(); ++y) std::memcpy(image.PixelBase() + y * image.Stride(), raster->Row(y), row);
+    shownFrame_ = frame;
+    viewport()->update();
+}
+
+
+void CRenderingView::Repaint()
+{
+    lines_.clear();
+    viewport()->update();
+}
+
+void CRenderingView::DrawLine(int x0, int y0, int x1, int y1, uint32_t colour)
+{
+    lines_.push_back({x0, y0, x1, y1, colour});
+    viewport()->update();
+}
+
+void CRenderingView::PaintOverlay(QPainter& painter, const QRect&)
+{
+    if (lines_.empty()) return;
+    const double m = geometry().Magnification();
+    const QPoint scroll = ScrollPosition();
+    uint32_t current = lines_.front().colour;
+    painter.setPen(QPen(FromColourValue(current), 1));
+    for (const WireLine& line : lines_) {
+        if (line.colour != current) {
+            current = line.colour;
+            painter.setPen(QPen(FromColourValue(current), 1));
+        }
+        painter.drawLine(QPoint(static_cast<int>(line.x0 * m), static_cast<int>(line.y0 * m)) - scroll,
+                         QPoint(static_cast<int>(line.x1 * m), static_cast<int>(line.y1 * m)) - scroll);
+    }
+}
+
+}  // namespace vistagon::gui

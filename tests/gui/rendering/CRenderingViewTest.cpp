@@ -1,0 +1,273 @@
+#include "Commands.h"
+#include "DemoTerrain.h"
+#include "GuiTestRegistry.h"
+#include "image/TestShell.h"
+#include "rendering/CRenderingView.h"
+#include "rendering/RenderLauncher.h"
+#include "scene/SceneScript.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+using namespace vistagon;
+using namespace vistagon::gui;
+using test::ReadFileBytes;
+
+namespace {
+
+// The form of a scene that was never saved, with the values given.
+class ValuesForm : public SceneForm {
+public:
+    explicit ValuesForm(SceneParameters values) : values_(std::move(values)) {}
+    std::optional<SceneParameters> TakeValues() override { return values_; }
+    std::string DocumentPath() const override { return {}; }
+    bool IsModified() const override { return modified; }
+    void SetModified(bool m) override { modified = m; }
+    void SetJobRunning(bool running) override { runningChanges.push_back(running); }
+
+    bool modified = false;
+    std::vector<bool> runningChanges;
+
+private:
+    SceneParameters values_;
+};
+
+// A small fractal terrain with its texture and a straight flight of three
+// 64 x 48 frames across it.
+struct SmallScene {
+    explicit SmallScene(test::TestContext& t) : t(t)
+    {
+        const cli::DemoTerrain terrain(6, 7);
+        terrain.WriteElevation(t.context, t.dir.File("terrain.tga"));
+        terrain.WriteTexture(t.context, t.dir.File("texture.tga"), 0.05);
+        scene = SceneParameters::NewScene();
+        scene.ElevationFileName = t.dir.File("terrain.tga");
+        scene.UseTextureFile = 1;
+        scene.TextureFileName = t.dir.File("texture.tga");
+        scene.ElevScaleZA = scene.ElevScaleZZ = 0.005;
+        scene.XA = 4.0;
+        scene.XZ = 12.0;
+        scene.YA = scene.YZ = 4.0;
+        scene.ZA = scene.ZZ = 60.0;
+        scene.HeadingA = scene.HeadingZ = 45.0;
+        scene.PitchA = scene.PitchZ = -25.0;
+        scene.FocalLengthA = scene.FocalLengthZ = 60.0;
+        scene.DustA = scene.DustZ = 400.0;
+        scene.SizeX = 64;
+        scene.SizeY = 48;
+        scene.GridX = scene.GridY = 64;
+        scene.Total = 3;
+        scene.From = 0;
+        scene.To = 2;
+        scene.OutputFileName = t.dir.File("gui%02d.tga");
+    }
+
+    std::vector<std::string> Frames(const std::string& prefix) const
+    {
+        std::vector<std::string> found;
+        for (int i = 0; i < 3; ++i) {
+            const std::string name = t.dir.File(prefix + QString::asprintf("%02d.tga", i).toStdString());
+            if (std::filesystem::exists(name)) found.push_back(name);
+        }
+        return found;
+    }
+
+    test::TestContext& t;
+    SceneParameters scene;
+};
+
+void DeletePendingWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class CRenderingViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void finalInTheWindowWritesTheFramesOfTheCommandLine()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.stage, CalculateResult::Stage::Rendered);
+        QCOMPARE(result.report.outcome, JobOutcome::Completed);
+        QCOMPARE(form.runningChanges, (std::vector<bool>{true, false}));
+        QVERIFY(!form.modified);
+
+        SceneParameters cliScene = small.scene;
+        cliScene.OutputFileName = t.dir.File("cli%02d.tga");
+        WriteScene(cliScene, t.dir.File("scene.vgs"));
+        QCOMPARE(cli::RunCommandLine({"--profile", t.dir.File("profile.ini"), "render", t.dir.File("scene.vgs"),
+                                      "--mode", "final"}),
+                 0);
+        const std::vector<std::string> gui = small.Frames("gui");
+        const std::vector<std::string> cli = small.Frames("cli");
+        QCOMPARE(gui.size(), size_t{3});
+        QCOMPARE(cli.size(), size_t{3});
+        for (size_t i = 0; i < gui.size(); ++i) QVERIFY(ReadFileBytes(gui[i]) == ReadFileBytes(cli[i]));
+
+        // The window stays with the last frame, named after it, and closes without a question.
+        QCOMPARE(shell.area->subWindowList().size(), 1);
+        auto* view = qobject_cast<CRenderingView*>(shell.area->subWindowList().front()->widget());
+        QVERIFY(view != nullptr);
+        QCOMPARE(view->windowTitle(), QString::fromStdString(t.dir.File("gui02.tga")));
+        CTGAFile last(t.context);
+        QVERIFY(last.OnOpenDocument(gui.back()));
+        QCOMPARE(view->document().GetPixel(32, 24), last.GetPixel(32, 24));
+        QCOMPARE(view->document().GetPixel(5, 40), last.GetPixel(5, 40));
+        QVERIFY(!view->document().IsModified());
+        QVERIFY(shell.zoomTexts.contains("100%"));
+        QVERIFY(shell.zoomText.isEmpty());
+        QVERIFY(!view->IsEnabled(Command::Paste));
+        QVERIFY(view->MayClose());
+        QVERIFY(shell.presenter.shown.empty());
+    }
+
+    void stopDuringTheRenderClosesTheWindowAndLeavesNoFrame_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::newRow("one frame drawn in the window") << 1;
+        QTest::newRow("frames drawn side by side") << 3;
+    }
+
+    void stopDuringTheRenderClosesTheWindowAndLeavesNoFrame()
+    {
+        QFETCH(int, frames);
+        test::TestContext t;
+        SmallScene small(t);
+        small.scene.To = frames - 1;
+        small.scene.SizeX = 320;
+        small.scene.SizeY = 240;
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        shell.presenter.answers = {Answer::No, Answer::Yes};
+        // Stop is pressed twice once the window is up: No goes on, Yes stops.
+        shell.onAdd = [](QWidget* child, QMdiSubWindow*) {
+            auto* view = qobject_cast<CRenderingView*>(child);
+            QTimer::singleShot(0, view, [view] {
+                view->Execute(Command::StopRendering);
+                QVERIFY(!view->interaction().IsCancelled());
+                view->Execute(Command::StopRendering);
+            });
+        };
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.report.outcome, JobOutcome::Stopped);
+        QVERIFY(small.Frames("gui").empty());
+        QVERIFY(shell.area->subWindowList().isEmpty());
+        QCOMPARE(shell.presenter.Texts(),
+                 (std::vector<std::string>(2, "Do you really want to cancel the rendering process?")));
+        QCOMPARE(shell.presenter.shown[0].icon, MessageIcon::Question);
+    }
+
+    void closingDuringTheRenderIsRefusedWithTheQuestion()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        small.scene.To = 0;
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        bool closed = true;
+        shell.onAdd = [&closed](QWidget*, QMdiSubWindow* window) {
+            QTimer::singleShot(0, window, [window, &closed] { closed = window->close(); });
+        };
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QVERIFY(!closed);
+        QCOMPARE(result.report.outcome, JobOutcome::Completed);
+        QCOMPARE(shell.presenter.Texts(),
+                 std::vector<std::string>{"Do you really want to cancel the rendering process?"});
+        QCOMPARE(shell.presenter.shown[0].icon, MessageIcon::Information);
+        QCOMPARE(small.Frames("gui").size(), size_t{1});
+        QCOMPARE(shell.area->subWindowList().size(), 1);
+    }
+
+    void previewDrawsTheWireModelAndWritesNoFiles()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Preview);
+        DeletePendingWindows();
+        QCOMPARE(result.report.outcome, JobOutcome::Completed);
+        QVERIFY(small.Frames("gui").empty());
+        QCOMPARE(shell.area->subWindowList().size(), 1);
+        auto* view = qobject_cast<CRenderingView*>(shell.area->subWindowList().front()->widget());
+        // 64 divisions become 6: 7 x 7 nodes, at most three lines each.
+        QVERIFY(view->WireLineCount() > 0);
+        QVERIFY(view->WireLineCount() <= 3 * 49);
+        QCOMPARE(view->document().GetPixel(10, 10), (Bgr{255, 255, 255}));
+    }
+
+    void aMaximisedAreaKeepsRawAndFinalMaximisedAndShowsPreviewFitted()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        small.scene.To = 0;
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        QMdiSubWindow* other = shell.area->addSubWindow(new QWidget);
+        other->showMaximized();
+        bool maximisedWhenAdded = false;
+        shell.onAdd = [&](QWidget*, QMdiSubWindow* window) { maximisedWhenAdded = window->isMaximized(); };
+        ValuesForm form(small.scene);
+        CalculateInRenderingWindow(shell, form, RenderMode::Preview);
+        QMdiSubWindow* preview = shell.area->subWindowList().back();
+        QVERIFY(maximisedWhenAdded);
+        QVERIFY(!preview->isMaximized());
+        auto* view = qobject_cast<CRenderingView*>(preview->widget());
+        QCOMPARE(view->viewport()->size(), QSize(64, 48));
+        preview->showMaximized();
+        CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        QVERIFY(shell.area->subWindowList().back()->isMaximized());
+    }
+
+    void aMaskOfAnotherSizeIsReportedAndLeavesNoWindow()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        CTGAFile mask(t.context);
+        QVERIFY(mask.CreateImage(64, 40));
+        QVERIFY(mask.OnSaveDocument(t.dir.File("mask.tga")));
+        small.scene.UseMaskFile = 1;
+        small.scene.MaskFileName = t.dir.File("mask.tga");
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.report.outcome, JobOutcome::Abandoned);
+        QCOMPARE(shell.presenter.Texts(),
+                 std::vector<std::string>{"Mask file and target file are not the same size.\n\nChoose another mask."});
+        QVERIFY(shell.area->subWindowList().isEmpty());
+        QVERIFY(small.Frames("gui").empty());
+        QCOMPARE(form.runningChanges, (std::vector<bool>{true, false}));
+    }
+
+    void anUnreadableElevationFileLeavesNoWindow()
+    {
+        test::TestContext t;
+        SmallScene small(t);
+        test::WriteFileBytes(t.dir.File("terrain.tga"), "not a picture");
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.stage, CalculateResult::Stage::Rendered);
+        QCOMPARE(result.report.outcome, JobOutcome::NoTerrain);
+        QVERIFY(shell.area->subWindowList().isEmpty());
+        QVERIFY(small.Frames("gui").empty());
+    }
+};
+
+VISTAGON_GUI_TEST(CRenderingViewTest);
+#include "CRenderingViewTest.moc"

@@ -1,6 +1,6 @@
 #include "CTGAView.h"
 
-#include "ImageFileDialog.h"
+#include "shell/FileDialogs.h"
 #include "ImagePrinting.h"
 #include "ImageWindowTexts.h"
 #include "RasterPainter.h"
@@ -215,7 +215,7 @@ bool CTGAView::Save()
 
 void CTGAView::SaveAs()
 {
-    const QString path = AskImageSavePath(shell_, shell_.DialogParent(), path_);
+    const QString path = FileDialogs::PromptSave(shell_.DialogParent(), shell_.AppProfile(), Kind(), path_);
     if (!path.isEmpty()) SaveDocumentAs(path);
 }
 

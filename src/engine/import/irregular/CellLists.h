@@ -1,5 +1,7 @@
 #pragma once
 
+#include "import/irregular/LargePageAllocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -93,8 +95,8 @@ private:
         head.sizeClass = sizeClass;
     }
 
-    std::vector<Head> heads_;
-    std::vector<Item> pool_;
+    std::vector<Head, LargePageAllocator<Head>> heads_;
+    std::vector<Item, LargePageAllocator<Item>> pool_;
     std::vector<std::vector<uint32_t>> free_;  // block starts by size class
 };
 

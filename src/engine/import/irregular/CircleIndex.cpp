@@ -108,9 +108,13 @@ void CircleIndex::PrefetchHeads(const PlanePoint& p) const
 
 void CircleIndex::PrefetchLists(const PlanePoint& p) const
 {
+    // The lists of the cell and of its left neighbour, their first two cache lines.
     ForEachFineCell(p, [this](size_t cell) {
-        __builtin_prefetch(cells_.begin(cell));
-        if (cell > 0) __builtin_prefetch(cells_.begin(cell - 1));
+        for (size_t c = cell > 0 ? cell - 1 : cell; c <= cell; ++c) {
+            const char* items = reinterpret_cast<const char*>(cells_.begin(c));
+            __builtin_prefetch(items);
+            __builtin_prefetch(items + 64);
+        }
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "import/irregular/Circumcircle.h"
 #include "import/irregular/JitterRandom.h"
+#include "import/irregular/LargePageAllocator.h"
 #include "import/irregular/CircleIndex.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ constexpr double kEnclosingRadius2 = 3.4028234663852886e38;
 constexpr double kJitterFraction = 0.00001;
 constexpr double kMinDoubledArea = 0.00001;
 // The index cells of a point are fetched this many insertions ahead.
-constexpr size_t kPrefetchAhead = 8;
+constexpr size_t kPrefetchAhead = 16;
 
 // Edge k of a triangle joins these two of its vertices, keeping their order.
 constexpr int kEdgeEnds[3][2] = {{0, 1}, {0, 2}, {1, 2}};
@@ -107,7 +108,7 @@ private:
     const std::vector<NodalPoint>& points_;
     size_t real_;
     PlanePoint corners_[3];
-    std::vector<MeshTriangle> triangles_;
+    std::vector<MeshTriangle, LargePageAllocator<MeshTriangle>> triangles_;
     std::vector<int> freeSlots_;
     std::optional<CircleIndex> index_;
     uint64_t nextOrder_ = 0;

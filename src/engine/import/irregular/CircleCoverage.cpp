@@ -79,8 +79,7 @@ uint32_t CircleCoverage::Add(const CircleHit& hit)
         return count <= kMaxCells;
     });
     if (count > kMaxCells || copies_ + count > maxCopies_) {
-        if (everywhereAt_.size() <= static_cast<size_t>(hit.slot)) everywhereAt_.resize(static_cast<size_t>(hit.slot) + 1);
-        everywhereAt_[static_cast<size_t>(hit.slot)] = everywhere_.size();
+        everywhereAt_[hit.slot] = everywhere_.size();
         everywhere_.push_back(hit);
         return kEverywhere;
     }
@@ -95,9 +94,13 @@ uint32_t CircleCoverage::Add(const CircleHit& hit)
 void CircleCoverage::Remove(uint32_t place, const CircleHit& hit)
 {
     if (place == kEverywhere) {
-        const size_t at = everywhereAt_[static_cast<size_t>(hit.slot)];
-        everywhere_[at] = everywhere_.back();
-        everywhereAt_[static_cast<size_t>(everywhere_[at].slot)] = at;
+        const auto found = everywhereAt_.find(hit.slot);
+        const size_t at = found->second;
+        everywhereAt_.erase(found);
+        if (at + 1 < everywhere_.size()) {
+            everywhere_[at] = everywhere_.back();
+            everywhereAt_[everywhere_[at].slot] = at;
+        }
         everywhere_.pop_back();
         return;
     }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace vistagon {
@@ -63,7 +64,7 @@ private:
     size_t covered_ = 0;  // circles in the grid
     CellLists<CircleHit> cells_;
     std::vector<CircleHit> everywhere_;
-    std::vector<size_t> everywhereAt_;  // by slot, where in everywhere_ its circle is
+    std::unordered_map<int, size_t> everywhereAt_;  // by slot, where in everywhere_ its circle is
 };
 
 }  // namespace vistagon

@@ -7,7 +7,7 @@ namespace vistagon {
 
 namespace {
 
-// About two points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
+// About four points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
 constexpr int kMaxSide = 2048;
 // Circles too large for a grid this coarse go to the coverage.
 constexpr int kCoarsestSide = 16;
@@ -17,7 +17,7 @@ constexpr int kFetchedSide = 64;
 int FinestSide(size_t points)
 {
     int side = 1;
-    while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 2 < points) side *= 2;
+    while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 4 < points) side *= 2;
     return side;
 }
 

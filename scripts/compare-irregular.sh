@@ -2,7 +2,7 @@
 # Grids the same scattered point sets with two vistagon-cli binaries and
 # compares their elevation files, printed results and exit statuses byte for byte.
 #   scripts/compare-irregular.sh OLD-CLI NEW-CLI [FOLDER]
-# FOLDER (default: a folder in the temporary directory) holds the point sets,
+# FOLDER (default: build-compare-irregular in the repository, git-ignored) holds the point sets,
 # made by make-irregular-points.py when missing, and the outputs of each
 # binary under out-<checksum>, so an unchanged binary is not run again.
 set -eu
@@ -11,7 +11,7 @@ for binary in "$1" "$2"; do
     [ -x "$binary" ] || { echo "$binary: not an executable" >&2; exit 2; }
 done
 here=$(cd "$(dirname "$0")" && pwd)
-folder=${3:-${TMPDIR:-/tmp}/vistagon-irregular-compare}
+folder=${3:-$here/../build-compare-irregular}
 mkdir -p "$folder"
 [ -f "$folder/scattered.tga" ] || python3 "$here/make-irregular-points.py" "$folder"
 

@@ -81,6 +81,22 @@ TEST(DelaunayTriangulation, EqualsThePlainMethodOnDegenerateInput)
     ExpectSameAsReference({{3.0, 4.0, 1.0}, {3.0, 4.0, 2.0}, {3.0, 4.0, 3.0}});
 }
 
+// A dense cloud with a few far outliers and a long thin band: most circles
+// are large there, so the coverage of large circles and the list every lookup
+// tests decide the list.
+TEST(DelaunayTriangulation, EqualsThePlainMethodWhenManyCirclesAreLarge)
+{
+    std::vector<NodalPoint> points = RandomPoints(1500, 21, 10.0);
+    for (int i = 0; i < 12; ++i) points.insert(points.begin() + 100 * i, {1000.0 * (i % 3), 1000.0 * (i / 3 % 2), 5.0});
+    ExpectSameAsReference(points);
+
+    std::mt19937 engine(5);
+    std::uniform_real_distribution<double> along(0.0, 2000.0), across(0.0, 0.5);
+    std::vector<NodalPoint> band;
+    for (int i = 0; i < 1500; ++i) band.push_back({along(engine), across(engine), 1.0});
+    ExpectSameAsReference(band);
+}
+
 TEST(DelaunayTriangulation, EqualsThePlainMethodWhenPointsArriveSorted)
 {
     std::vector<NodalPoint> points = RandomPoints(400, 7, 1000.0);

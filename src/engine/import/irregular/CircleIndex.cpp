@@ -1,84 +1,121 @@
 #include "import/irregular/CircleIndex.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vistagon {
 
 namespace {
 
-// About two points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
+// About four points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
 constexpr int kMaxSide = 2048;
-// Widens each box well beyond the rounding of the containment test.
-constexpr double kBoxMargin = 1e-9;
+// Circles too large for a grid this coarse go to the coverage.
+constexpr int kCoarsestSide = 16;
+// Grids this fine no longer stay in the cache between lookups.
+constexpr int kFetchedSide = 64;
 
 int FinestSide(size_t points)
 {
     int side = 1;
-    while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 2 < points) side *= 2;
+    while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 4 < points) side *= 2;
     return side;
 }
 
-double CellsPerUnit(double minimum, double maximum, int side)
+int CoarsestSide(size_t points)
 {
-    const double range = maximum - minimum;
-    return range > 0.0 && std::isfinite(range) ? side / range : 0.0;
+    return std::min(FinestSide(points), kCoarsestSide);
 }
 
-int CellIndex(double at, int side)
+size_t CellCount(size_t points)
 {
-    if (!(at > 0.0)) return 0;  // also NaN
-    return at >= side ? side - 1 : static_cast<int>(at);
+    size_t cells = 0;
+    for (int side = FinestSide(points); side >= CoarsestSide(points); side /= 2)
+        cells += static_cast<size_t>(side) * static_cast<size_t>(side);
+    return cells;
 }
 
 }  // namespace
 
-CircleIndex::CircleIndex(double minX, double minY, double maxX, double maxY, size_t points) : minX_(minX), minY_(minY)
+CircleIndex::CircleIndex(double minX, double minY, double maxX, double maxY, size_t points)
+    : minX_(minX), minY_(minY), cells_(CellCount(points)), large_(minX, minY, maxX, maxY, points)
 {
-    for (int side = FinestSide(points); side >= 1; side /= 2) {
+    size_t first = 0;
+    for (int side = FinestSide(points); side >= CoarsestSide(points); side /= 2) {
         Level level;
         level.side = side;
-        level.unitX = CellsPerUnit(minX, maxX, side);
-        level.unitY = CellsPerUnit(minY, maxY, side);
-        level.cells.resize(static_cast<size_t>(side) * static_cast<size_t>(side));
-        levels_.push_back(std::move(level));
+        level.unitX = GridUnit(minX, maxX, side);
+        level.unitY = GridUnit(minY, maxY, side);
+        level.first = first;
+        first += static_cast<size_t>(side) * static_cast<size_t>(side);
+        levels_.push_back(level);
     }
+    // A triangulation keeps about two triangles a point, the blocks are not
+    // full: room enough that the pool never moves.
+    cells_.Reserve(points * 6 + 4096);
 }
 
-int CircleIndex::Column(const Level& level, double x) const
+uint32_t CircleIndex::Add(int slot, const Circumcircle& circle)
 {
-    return CellIndex((x - minX_) * level.unitX, level.side);
-}
-
-int CircleIndex::Row(const Level& level, double y) const
-{
-    return CellIndex((y - minY_) * level.unitY, level.side);
-}
-
-size_t CircleIndex::CellOf(const Level& level, double x, double y) const
-{
-    return static_cast<size_t>(Row(level, y)) * static_cast<size_t>(level.side) + static_cast<size_t>(Column(level, x));
-}
-
-void CircleIndex::Add(Entry entry, const Circumcircle& circle)
-{
-    const double radius = std::sqrt(circle.r2);
-    const double reach = radius + kBoxMargin * (radius + std::fabs(circle.cx) + std::fabs(circle.cy));
-    // An infinite reach spans every cell of the coarse grid that takes it; a
-    // NaN circle holds no point, so where it stands does not matter.
+    const double reach = CircleReach(circle);
+    // Cell positions grow with the coordinate, so a point inside the box lies
+    // in a cell between those of the box's corners. A NaN circle holds no
+    // point, so where it stands does not matter.
     for (Level& level : levels_) {
-        // Cell positions grow with the coordinate, so a point inside the box
-        // lies in a cell between those of the box's corners.
-        const int left = Column(level, circle.cx - reach), right = Column(level, circle.cx + reach);
-        const int bottom = Row(level, circle.cy - reach), top = Row(level, circle.cy + reach);
-        if (right - left > 1 || top - bottom > 1) continue;
-        for (int row = bottom; row <= top; ++row) {
-            for (int column = left; column <= right; ++column) {
-                level.cells[static_cast<size_t>(row) * static_cast<size_t>(level.side) + static_cast<size_t>(column)].push_back(entry);
-                ++entries_;
-            }
-        }
+        const int left = Column(level, circle.cx - reach);
+        const int bottom = Row(level, circle.cy - reach);
+        if (Column(level, circle.cx + reach) - left > 1 || Row(level, circle.cy + reach) - bottom > 1) continue;
+        const size_t cell = CellOf(level, left, bottom);
+        cells_.Push(cell, {circle, slot});
+        ++level.circles;
+        return static_cast<uint32_t>(cell);
+    }
+    return large_.Add({circle, slot});
+}
+
+CircleIndex::Level& CircleIndex::LevelOf(uint32_t cell)
+{
+    size_t level = 0;
+    while (level + 1 < levels_.size() && cell >= levels_[level + 1].first) ++level;
+    return levels_[level];
+}
+
+void CircleIndex::Remove(uint32_t place, const Hit& hit)
+{
+    if (CircleCoverage::Holds(place)) {
+        large_.Remove(place, hit);
         return;
     }
+    cells_.RemoveFirst(place, [&hit](const Hit& s) { return s.slot == hit.slot; });
+    --LevelOf(place).circles;
+}
+
+template <class Fetch>
+void CircleIndex::ForEachFineCell(const PlanePoint& p, Fetch fetch) const
+{
+    for (const Level& level : levels_) {
+        if (level.side < kFetchedSide) break;
+        const int column = Column(level, p.x);
+        const int row = Row(level, p.y);
+        fetch(CellOf(level, column, row));
+        if (row > 0) fetch(CellOf(level, column, row - 1));
+    }
+}
+
+void CircleIndex::PrefetchHeads(const PlanePoint& p) const
+{
+    ForEachFineCell(p, [this](size_t cell) { __builtin_prefetch(cells_.HeadAddress(cell)); });
+}
+
+void CircleIndex::PrefetchLists(const PlanePoint& p) const
+{
+    // The lists of the cell and of its left neighbour, their first two cache lines.
+    ForEachFineCell(p, [this](size_t cell) {
+        for (size_t c = cell > 0 ? cell - 1 : cell; c <= cell; ++c) {
+            const char* items = reinterpret_cast<const char*>(cells_.begin(c));
+            __builtin_prefetch(items);
+            __builtin_prefetch(items + 64);
+        }
+    });
 }
 
 }  // namespace vistagon

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "import/irregular/CellLists.h"
 #include "import/irregular/Circumcircle.h"
+#include "import/irregular/CircleCoverage.h"
+#include "import/irregular/GridCells.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,84 +11,75 @@
 
 namespace vistagon {
 
-// Finds the triangles whose circumcircle may hold a point without testing
-// them all: a pyramid of grids over the points' bounds, each circle standing
-// in the cells of the finest grid in which its bounding box touches at most
-// two by two cells. The boxes are a little wider than the circles, so no circle
-// that holds the point is ever left out. Removed triangles leave stale entries
-// behind, which the lookups drop as they meet them.
+// Finds the triangles whose circumcircle holds a point without testing them
+// all. Small circles stand in a pyramid of grids over the points' bounds: each
+// once, in the finest grid in which its bounding box touches at most two by
+// two cells, in the cell of the box's lower left corner, together with a copy
+// of the circle, so that a lookup tests the four cells at and below left of
+// the point in every grid without touching the triangles. Circles too large
+// for the coarsest grid go to a coverage of their own. The boxes are a little
+// wider than the circles, so no circle that holds the point is ever left out.
 class CircleIndex {
 public:
-    struct Entry {
-        int slot;
-        uint32_t generation;  // the slot's use when it was added
-    };
+    using Hit = CircleHit;
 
     CircleIndex(double minX, double minY, double maxX, double maxY, size_t points);
 
-    void Add(Entry entry, const Circumcircle& circle);
+    // Where the circle of triangle `slot` now stands; Remove needs it back.
+    uint32_t Add(int slot, const Circumcircle& circle);
+    // Takes out a circle that a lookup found.
+    void Remove(uint32_t place, const Hit& hit);
 
-    // Calls visit(slot) for every entry that may hold p and that `current`
-    // (slot, generation) still accepts; the others are dropped.
-    template <class Current, class Visit>
-    void ForEachCandidate(const PlanePoint& p, Current current, Visit visit)
+    // Calls hit(Hit) for every circle that holds p.
+    template <class Visit>
+    void ForEachHolding(const PlanePoint& p, Visit visit) const
     {
-        for (Level& level : levels_) VisitList(level.cells[CellOf(level, p.x, p.y)], current, visit);
+        for (const Level& level : levels_) {
+            if (level.circles == 0) continue;
+            const int column = Column(level, p.x);
+            const int row = Row(level, p.y);
+            for (int r = row > 0 ? row - 1 : row; r <= row; ++r)
+                for (int c = column > 0 ? column - 1 : column; c <= column; ++c) TestCell(CellOf(level, c, r), p, visit);
+        }
+        large_.ForEachHolding(p, visit);
     }
 
-    // Drops every stale entry once the entries have doubled since the last
-    // sweep, so that cells no point falls in do not keep growing.
-    template <class Current>
-    void SweepWhenCrowded(Current current)
-    {
-        if (entries_ < 2 * entriesAfterSweep_ + kSweepSlack) return;
-        entries_ = 0;
-        for (Level& level : levels_)
-            for (std::vector<Entry>& cell : level.cells) entries_ += Compact(cell, current);
-        entriesAfterSweep_ = entries_;
-    }
+    // Ask the processor to fetch what a lookup of p reads: first the cell
+    // heads, some insertions later the lists they point to.
+    void PrefetchHeads(const PlanePoint& p) const;
+    void PrefetchLists(const PlanePoint& p) const;
 
 private:
     struct Level {
         int side = 1;        // cells along each axis
         double unitX = 0.0;  // cells per unit of x
         double unitY = 0.0;
-        std::vector<std::vector<Entry>> cells;
+        size_t first = 0;    // its first cell among all levels'
+        size_t circles = 0;
     };
 
-    template <class Current, class Visit>
-    void VisitList(std::vector<Entry>& list, Current current, Visit visit)
+    template <class Visit>
+    void TestCell(size_t cell, const PlanePoint& p, Visit& visit) const
     {
-        size_t kept = 0;
-        for (const Entry entry : list) {
-            if (!current(entry)) continue;
-            list[kept++] = entry;
-            visit(entry.slot);
-        }
-        entries_ -= list.size() - kept;
-        list.resize(kept);
-    }
-    template <class Current>
-    static size_t Compact(std::vector<Entry>& list, Current current)
-    {
-        size_t kept = 0;
-        for (const Entry entry : list)
-            if (current(entry)) list[kept++] = entry;
-        list.resize(kept);
-        return kept;
+        for (const Hit* s = cells_.begin(cell), *end = cells_.end(cell); s != end; ++s)
+            if (s->circle.Contains(p)) visit(*s);
     }
 
-    int Column(const Level& level, double x) const;
-    int Row(const Level& level, double y) const;
-    size_t CellOf(const Level& level, double x, double y) const;
-
-    static constexpr size_t kSweepSlack = 1 << 16;
+    int Column(const Level& level, double x) const { return GridCell((x - minX_) * level.unitX, level.side); }
+    int Row(const Level& level, double y) const { return GridCell((y - minY_) * level.unitY, level.side); }
+    static size_t CellOf(const Level& level, int column, int row)
+    {
+        return level.first + static_cast<size_t>(row) * static_cast<size_t>(level.side) + static_cast<size_t>(column);
+    }
+    Level& LevelOf(uint32_t cell);
+    template <class Fetch>
+    void ForEachFineCell(const PlanePoint& p, Fetch fetch) const;
 
     double minX_;
     double minY_;
-    std::vector<Level> levels_;  // finest first, the last one a single cell
-    size_t entries_ = 0;
-    size_t entriesAfterSweep_ = 0;
+    std::vector<Level> levels_;  // finest first
+    CellLists<Hit> cells_;
+    CircleCoverage large_;
 };
 
 }  // namespace vistagon

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 namespace vistagon {
 
 struct PlanePoint {
@@ -25,6 +27,22 @@ struct Circumcircle {
         return rest >= 0.0;
     }
 };
+
+// A triangle's circle as the index keeps it, with the triangle's slot.
+struct CircleHit {
+    Circumcircle circle;
+    int slot = -1;
+};
+
+// Half the side of a box around the circle that holds every point the
+// containment test accepts: wider than the radius by far more than the
+// rounding of the test.
+inline double CircleReach(const Circumcircle& circle)
+{
+    constexpr double kBoxMargin = 1e-9;
+    const double radius = std::sqrt(circle.r2);
+    return radius + kBoxMargin * (radius + std::fabs(circle.cx) + std::fabs(circle.cy));
+}
 
 // The circle through the edge (a, b) and the new point p: Cramer's rule on
 // (v - p) . c = (|v|^2 - |p|^2) / 2 for v = a, b; a determinant of exactly 0

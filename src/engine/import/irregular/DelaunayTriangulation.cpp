@@ -2,12 +2,14 @@
 
 #include "import/irregular/Circumcircle.h"
 #include "import/irregular/JitterRandom.h"
+#include "import/irregular/LargePageAllocator.h"
 #include "import/irregular/CircleIndex.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <new>
+#include <optional>
 
 namespace vistagon {
 
@@ -16,6 +18,8 @@ namespace {
 constexpr double kEnclosingRadius2 = 3.4028234663852886e38;
 constexpr double kJitterFraction = 0.00001;
 constexpr double kMinDoubledArea = 0.00001;
+// The index cells of a point are fetched this many insertions ahead.
+constexpr size_t kPrefetchAhead = 16;
 
 // Edge k of a triangle joins these two of its vertices, keeping their order.
 constexpr int kEdgeEnds[3][2] = {{0, 1}, {0, 2}, {1, 2}};
@@ -51,10 +55,8 @@ void Jitter(std::vector<NodalPoint>& points, double eps)
 
 struct MeshTriangle {
     int v[3] = {-1, -1, -1};  // v[0] < 0 marks a free slot
-    Circumcircle circle;
+    uint32_t place = 0;        // where its circle stands in the index
     uint64_t order = 0;        // position in the triangle list
-    uint32_t generation = 0;   // counts the uses of the slot
-    int testedFor = -1;        // the last point tested against the circle
 
     bool live() const { return v[0] >= 0; }
 };
@@ -66,88 +68,88 @@ struct CavityEdge {
 };
 
 // The insertion tests a point against exactly the circles the definition tests
-// it against (every triangle's), but finds the few that can hold it through a
-// grid of circle boxes, so it does not slow down with the number of
-// triangles. It relies on no neighbour relation, which the inexact circles of
-// slivers between repeated points would break.
+// it against (every triangle's), but finds those that hold it through grids
+// of circle boxes, so it does not slow down with the number of triangles. It
+// relies on no neighbour relation, which the inexact circles of slivers
+// between repeated points would break.
 class IncrementalDelaunay {
 public:
-    IncrementalDelaunay(std::vector<NodalPoint>& points, const Bounds& bounds)
-        : real_(points.size()), index_(bounds.minX, bounds.minY, bounds.maxX, bounds.maxY, points.size())
+    IncrementalDelaunay(const std::vector<NodalPoint>& points, const Bounds& bounds)
+        : points_(points), real_(points.size())
     {
-        vertices_.reserve(real_ + 3);
-        for (const NodalPoint& p : points) vertices_.push_back({p.x, p.y});
+        index_.emplace(bounds.minX, bounds.minY, bounds.maxX, bounds.maxY, points.size());
         triangles_.reserve(2 * real_ + kSpareTriangles + 1);
         AddEnclosingTriangle(bounds);
     }
 
     TriangulationOutcome Insert(int point);
+    // Fetches ahead what the insertion of a later point reads first.
+    void Prefetch(size_t point) const;
+    // The index is not needed for the result; its memory goes first.
+    void ReleaseIndex() { index_.reset(); }
     std::vector<DelaunayTriangle> Result() const;
 
 private:
+    PlanePoint Vertex(int i) const
+    {
+        if (static_cast<size_t>(i) < real_) return {points_[static_cast<size_t>(i)].x, points_[static_cast<size_t>(i)].y};
+        return corners_[static_cast<size_t>(i) - real_];
+    }
+    void PrefetchVertex(int i) const
+    {
+        if (static_cast<size_t>(i) < real_) __builtin_prefetch(&points_[static_cast<size_t>(i)]);
+    }
     void AddEnclosingTriangle(const Bounds& bounds);
-    bool Current(CircleIndex::Entry entry) const;
-    void CollectConflicts(int point);
     bool CollectEdges();
     void Replace(int point);
     int NewSlot();
     void AddTriangle(int a, int b, int c, const Circumcircle& circle);
 
+    const std::vector<NodalPoint>& points_;
     size_t real_;
-    std::vector<PlanePoint> vertices_;
-    std::vector<MeshTriangle> triangles_;
+    PlanePoint corners_[3];
+    std::vector<MeshTriangle, LargePageAllocator<MeshTriangle>> triangles_;
     std::vector<int> freeSlots_;
-    CircleIndex index_;
+    std::optional<CircleIndex> index_;
     uint64_t nextOrder_ = 0;
     size_t live_ = 0;
 
-    std::vector<int> cavity_;
+    std::vector<CircleIndex::Hit> cavity_;
     std::vector<CavityEdge> edges_;
 };
+
+void IncrementalDelaunay::Prefetch(size_t point) const
+{
+    const size_t heads = point + kPrefetchAhead;
+    if (heads < real_) index_->PrefetchHeads(Vertex(static_cast<int>(heads)));
+    const size_t lists = point + kPrefetchAhead / 2;
+    if (lists < real_) index_->PrefetchLists(Vertex(static_cast<int>(lists)));
+}
 
 void IncrementalDelaunay::AddEnclosingTriangle(const Bounds& b)
 {
     const double rangeX = b.maxX - b.minX;
     const double rangeY = b.maxY - b.minY;
-    vertices_.push_back({b.minX + 50.0 * rangeX, b.minY - 10.0 * rangeY});
-    vertices_.push_back({b.minX - 10.0 * rangeX, b.minY + 50.0 * rangeY});
-    vertices_.push_back({b.minX - 10.0 * rangeX, b.minY - 10.0 * rangeY});
+    corners_[0] = {b.minX + 50.0 * rangeX, b.minY - 10.0 * rangeY};
+    corners_[1] = {b.minX - 10.0 * rangeX, b.minY + 50.0 * rangeY};
+    corners_[2] = {b.minX - 10.0 * rangeX, b.minY - 10.0 * rangeY};
     const int first = static_cast<int>(real_);
     // Its circle holds every point.
     AddTriangle(first, first + 1, first + 2, Circumcircle{0.0, 0.0, kEnclosingRadius2});
-}
-
-bool IncrementalDelaunay::Current(CircleIndex::Entry entry) const
-{
-    const MeshTriangle& tri = triangles_[static_cast<size_t>(entry.slot)];
-    return tri.live() && tri.generation == entry.generation;
-}
-
-// Every triangle whose circle holds the point; a triangle met twice is tested once.
-void IncrementalDelaunay::CollectConflicts(int point)
-{
-    cavity_.clear();
-    const PlanePoint& p = vertices_[static_cast<size_t>(point)];
-    index_.ForEachCandidate(
-        p, [this](CircleIndex::Entry entry) { return Current(entry); },
-        [this, point, &p](int slot) {
-            MeshTriangle& tri = triangles_[static_cast<size_t>(slot)];
-            if (tri.testedFor == point) return;
-            tri.testedFor = point;
-            if (tri.circle.Contains(p)) cavity_.push_back(slot);
-        });
 }
 
 // The edges of the removed triangles in list order; an edge met a second time
 // leaves the collection. False when the collection would exceed its capacity.
 bool IncrementalDelaunay::CollectEdges()
 {
-    std::sort(cavity_.begin(), cavity_.end(), [this](int a, int b) {
-        return triangles_[static_cast<size_t>(a)].order < triangles_[static_cast<size_t>(b)].order;
+    for (const CircleIndex::Hit& hit : cavity_)
+        for (const int v : triangles_[static_cast<size_t>(hit.slot)].v) PrefetchVertex(v);
+    std::sort(cavity_.begin(), cavity_.end(), [this](const CircleIndex::Hit& a, const CircleIndex::Hit& b) {
+        return triangles_[static_cast<size_t>(a.slot)].order < triangles_[static_cast<size_t>(b.slot)].order;
     });
     edges_.clear();
-    for (const int t : cavity_) {
-        const MeshTriangle& tri = triangles_[static_cast<size_t>(t)];
+    for (const CircleIndex::Hit& hit : cavity_) {
+        const MeshTriangle& tri = triangles_[static_cast<size_t>(hit.slot)];
         for (int k = 0; k < 3; ++k) {
             const int a = tri.v[kEdgeEnds[k][0]];
             const int b = tri.v[kEdgeEnds[k][1]];
@@ -182,32 +184,33 @@ void IncrementalDelaunay::AddTriangle(int a, int b, int c, const Circumcircle& c
     tri.v[0] = a;
     tri.v[1] = b;
     tri.v[2] = c;
-    tri.circle = circle;
     tri.order = nextOrder_++;
-    tri.testedFor = -1;
-    ++tri.generation;
+    tri.place = index_->Add(slot, circle);
     ++live_;
-    index_.Add({slot, tri.generation}, circle);
 }
 
 // Removes the cavity and fans the point to its edges in collection order;
 // each new triangle keeps its edge's vertex order and puts the point last.
 void IncrementalDelaunay::Replace(int point)
 {
-    for (const int t : cavity_) {
-        triangles_[static_cast<size_t>(t)].v[0] = -1;
-        freeSlots_.push_back(t);
+    for (const CircleIndex::Hit& hit : cavity_) {
+        MeshTriangle& tri = triangles_[static_cast<size_t>(hit.slot)];
+        index_->Remove(tri.place, hit);
+        tri.v[0] = -1;
+        freeSlots_.push_back(hit.slot);
     }
     live_ -= cavity_.size();
-    const PlanePoint& p = vertices_[static_cast<size_t>(point)];
-    for (const CavityEdge& e : edges_)
-        AddTriangle(e.a, e.b, point, CircleThrough(vertices_[static_cast<size_t>(e.a)], vertices_[static_cast<size_t>(e.b)], p));
-    index_.SweepWhenCrowded([this](CircleIndex::Entry entry) { return Current(entry); });
+    const PlanePoint p = Vertex(point);
+    for (const CavityEdge& e : edges_) AddTriangle(e.a, e.b, point, CircleThrough(Vertex(e.a), Vertex(e.b), p));
 }
 
 TriangulationOutcome IncrementalDelaunay::Insert(int point)
 {
-    CollectConflicts(point);
+    cavity_.clear();
+    index_->ForEachHolding(Vertex(point), [this](const CircleIndex::Hit& hit) {
+        __builtin_prefetch(&triangles_[static_cast<size_t>(hit.slot)]);
+        cavity_.push_back(hit);
+    });
     if (cavity_.empty()) return TriangulationOutcome::Complete;
     if (!CollectEdges()) return TriangulationOutcome::StorageExceeded;
     Replace(point);
@@ -215,22 +218,31 @@ TriangulationOutcome IncrementalDelaunay::Insert(int point)
     return TriangulationOutcome::Complete;
 }
 
+// The live triangles without enclosing corners, in list order.
 std::vector<DelaunayTriangle> IncrementalDelaunay::Result() const
 {
-    std::vector<const MeshTriangle*> listed;
-    for (const MeshTriangle& tri : triangles_)
-        if (tri.live() && static_cast<size_t>(tri.v[0]) < real_) listed.push_back(&tri);
-    std::sort(listed.begin(), listed.end(), [](const MeshTriangle* a, const MeshTriangle* b) { return a->order < b->order; });
+    struct Listed {
+        uint64_t order;
+        int slot;
+    };
+    std::vector<Listed> listed;
+    listed.reserve(live_);
+    for (size_t slot = 0; slot < triangles_.size(); ++slot) {
+        const MeshTriangle& tri = triangles_[slot];
+        if (tri.live() && static_cast<size_t>(tri.v[0]) < real_) listed.push_back({tri.order, static_cast<int>(slot)});
+    }
+    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.order < b.order; });
     std::vector<DelaunayTriangle> result;
     result.reserve(listed.size());
-    for (const MeshTriangle* tri : listed) {
-        const PlanePoint& v0 = vertices_[static_cast<size_t>(tri->v[0])];
-        const PlanePoint& v1 = vertices_[static_cast<size_t>(tri->v[1])];
-        const PlanePoint& v2 = vertices_[static_cast<size_t>(tri->v[2])];
+    for (const Listed& entry : listed) {
+        const MeshTriangle& tri = triangles_[static_cast<size_t>(entry.slot)];
+        const PlanePoint v0 = Vertex(tri.v[0]);
+        const PlanePoint v1 = Vertex(tri.v[1]);
+        const PlanePoint v2 = Vertex(tri.v[2]);
         const double doubledArea = (v0.x - v2.x) * (v1.y - v2.y) - (v0.y - v2.y) * (v1.x - v2.x);
         if (!(std::fabs(doubledArea) > kMinDoubledArea)) continue;
-        if (doubledArea >= 0.0) result.push_back({{tri->v[0], tri->v[1], tri->v[2]}});
-        else result.push_back({{tri->v[0], tri->v[2], tri->v[1]}});
+        if (doubledArea >= 0.0) result.push_back({{tri.v[0], tri.v[1], tri.v[2]}});
+        else result.push_back({{tri.v[0], tri.v[2], tri.v[1]}});
     }
     return result;
 }
@@ -246,9 +258,11 @@ Triangulation TriangulateNodalPoints(std::vector<NodalPoint>& points, const Inse
     try {
         IncrementalDelaunay mesh(points, bounds);
         for (size_t i = 0; i < points.size() && result.outcome == TriangulationOutcome::Complete; ++i) {
+            mesh.Prefetch(i);
             if (!checkpoint(i)) result.outcome = TriangulationOutcome::Cancelled;
             else result.outcome = mesh.Insert(static_cast<int>(i));
         }
+        mesh.ReleaseIndex();
         result.triangles = mesh.Result();
     } catch (const std::bad_alloc&) {
         result.outcome = TriangulationOutcome::OutOfMemory;

@@ -22,8 +22,8 @@ public:
     Projector(AppContext& context, const Vec4& light, int outputWidth, int outputHeight);
 
     // The job's texture, or none; the surface renderer shades with it.
-    void SetTexture(CTGAFile* texture) { texture_.SetTexture(texture); }
-    CTGAFile* texture() const { return texture_.texture(); }
+    void SetTexture(const CTGAFile* texture) { texture_.SetTexture(texture); }
+    const CTGAFile* texture() const { return texture_.texture(); }
 
     void SetCamera(const FrameCamera& camera);
     // The frame's multiplier of stored elevations. The renderers scale heights

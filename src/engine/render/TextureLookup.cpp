@@ -46,7 +46,7 @@ Bgr TextureLookup::Filtered(const Projector& projector, double column, double ro
     double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
     if (!Hit(projector, column, row, x0, y0) || !Hit(projector, column - 0.25, row - 0.25, x1, y1))
         return texture_->background();
-    if (std::fabs(x0 - x1) < 1.0 && std::fabs(y0 - y1) < 1.0) return texture_->SampleGaussian(x0, y0);
+    if (std::fabs(x0 - x1) < 1.0 && std::fabs(y0 - y1) < 1.0) return texture_->SampleGaussian(x0, y0, window_);
 
     // The pixel spans more than a texel: average five point samples around it.
     double x2 = 0.0, y2 = 0.0;

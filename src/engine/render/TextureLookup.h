@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/Bgr.h"
+#include "image/SampleWindow.h"
 #include "render/Vec4.h"
 
 namespace vistagon {
@@ -13,8 +14,9 @@ class Projector;
 // texel per terrain unit.
 class TextureLookup {
 public:
-    void SetTexture(CTGAFile* texture) { texture_ = texture; }
-    CTGAFile* texture() const { return texture_; }
+    // The texture is only read: lookups of several threads may share it.
+    void SetTexture(const CTGAFile* texture) { texture_ = texture; }
+    const CTGAFile* texture() const { return texture_; }
 
     // The per-triangle part of the hit computation.
     void PreparePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye);
@@ -28,7 +30,8 @@ public:
 private:
     Bgr TexelAt(double x, double y) const;
 
-    CTGAFile* texture_ = nullptr;
+    const CTGAFile* texture_ = nullptr;
+    SampleWindow window_;
     Vec4 normal_;
     double offset_ = 0.0;  // (p0 - eye) . normal
 };

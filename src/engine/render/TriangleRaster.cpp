@@ -148,7 +148,7 @@ uint8_t* TriangleRaster::PixelAt(int column, int row) const
     return base_ + static_cast<size_t>(yMax_ - row) * stride_ + 3 * static_cast<size_t>(column);
 }
 
-Bgr TriangleRaster::Texel(int column, int row)
+inline Bgr TriangleRaster::Texel(int column, int row)
 {
     return highQuality_ ? projector_.TextureSampleFiltered(column, row) : projector_.TextureSampleNearest(column, row);
 }

@@ -3,7 +3,10 @@
 frame comparison and the render benchmark: rolling hills with a fixed
 pseudo-random grain, 0 to 3000 stored units, the same bytes on every run.
 
-    python3 scripts/make-still-terrain.py ELEVATION.tga TEXTURE.tga [SIZE]
+    python3 scripts/make-still-terrain.py ELEVATION.tga TEXTURE.tga [SIZE [TEXTURE_SIZE]]
+
+A TEXTURE_SIZE different from SIZE gives a striped texture of that size instead
+(for measuring memory).
 """
 import math
 import struct
@@ -26,6 +29,7 @@ def height(x, y, size):
 def main():
     elevation_path, texture_path = sys.argv[1], sys.argv[2]
     size = int(sys.argv[3]) if len(sys.argv) > 3 else 1025
+    texture_size = int(sys.argv[4]) if len(sys.argv) > 4 else size
     elevation = bytearray(header(size))
     texture = bytearray(header(size))
     for y in range(size):
@@ -39,6 +43,12 @@ def main():
                 texture += bytes([50 + grain, 90 + grain, 130 + grain])
             else:
                 texture += bytes([220 + grain, 220 + grain, 225 + grain])
+    if texture_size != size:
+        row = bytes(v for x in range(texture_size) for v in (40 + x % 17, 90 + x % 31, 50 + x % 23))
+        texture = bytearray(header(texture_size))
+        for y in range(texture_size):
+            k = 3 * (y % texture_size)
+            texture += row[k:] + row[:k]
     with open(elevation_path, "wb") as f:
         f.write(elevation)
     with open(texture_path, "wb") as f:

@@ -1,5 +1,6 @@
 #include "render/CellPainter.h"
 
+#include "image/ElevationGrid.h"
 #include "render/FrameRenderer.h"
 #include "render/Projector.h"
 
@@ -9,7 +10,7 @@ namespace vistagon {
 
 CellPainter::CellPainter(Projector& projector, TriangleRaster& raster, const ElevationGrid& elevation, double dx,
                          double dy, const Vec4& observer, double dustDistance, FrameStatistics& statistics)
-    : projector_(projector), raster_(raster), stencil_(elevation, projector.zScale(), dx, dy), observer_(observer),
+    : projector_(projector), raster_(raster), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
       dustDistance_(dustDistance), statistics_(statistics)
 {
 }

@@ -2,6 +2,7 @@
 // cells and triangles per second, with a no-op pump, with the pump and progress
 // path of a render job, and with a pump that reads the clock at every cell.
 #include "QuietInteraction.h"
+#include "StillJobBench.h"
 #include "flight/WorkerInteraction.h"
 #include "image/CTGAFile.h"
 #include "image/ElevationEncoding.h"
@@ -127,7 +128,7 @@ std::vector<double> FractalHeights()
     return h;
 }
 
-void FillTerrain(ElevationGrid& grid, CTGAFile& texture, const std::vector<double>& heights)
+void FillTerrain(ElevationGrid& grid, CTGAFile& texture, const std::vector<double>& heights, double heightScale = 1.0)
 {
     Bgr elevation, colour;
     grid.SetDrawColor(&elevation);
@@ -135,7 +136,7 @@ void FillTerrain(ElevationGrid& grid, CTGAFile& texture, const std::vector<doubl
     for (int y = 0; y < kGridSize; ++y) {
         for (int x = 0; x < kGridSize; ++x) {
             const double h = heights[static_cast<size_t>(y) * kGridSize + x];
-            elevation = EncodeElevation(static_cast<int32_t>(h));
+            elevation = EncodeElevation(static_cast<int32_t>(h * heightScale));
             grid.SetPixel(x, y);
             // Green valleys, brown slopes, white tops, with a little texel noise.
             const int grain = (x * 7 + y * 13) % 17;
@@ -226,13 +227,16 @@ void RunInTurns(std::vector<Variant>& variants, ElevationGrid& grid, CTGAFile& t
 
 }  // namespace
 
-// vistagon-bench [--once [--hq]] [FRAME.tga]: --once renders a single frame, HQ off
-// unless --hq (for a profiler); a file name keeps the last frame rendered (HQ on
-// without --once) for a look or a comparison.
+// vistagon-bench [--once [--hq] | --still] [FRAME.tga]: --once renders a single
+// frame, HQ off unless --hq (for a profiler); --still runs only the comparison
+// of the oblique still on one and two workers; a file name keeps the last frame
+// rendered (HQ on without --once) for a look or a comparison.
 int main(int argc, char** argv)
 {
     const bool once = argc > 1 && std::strcmp(argv[1], "--once") == 0;
     if (once) --argc, ++argv;
+    const bool stillOnly = !once && argc > 1 && std::strcmp(argv[1], "--still") == 0;
+    if (stillOnly) --argc, ++argv;
     const bool onceHighQuality = once && argc > 1 && std::strcmp(argv[1], "--hq") == 0;
     if (onceHighQuality) --argc, ++argv;
     // A unique stem in the temporary folder; the frame and an (absent) profile go beside it.
@@ -251,7 +255,21 @@ int main(int argc, char** argv)
     ElevationGrid grid(quietContext, 1.0, 1.0, true);
     CTGAFile texture(quietContext);
     if (!grid.CreateImage(kGridSize, kGridSize) || !texture.CreateImage(kGridSize, kGridSize)) return 1;
-    FillTerrain(grid, texture, FractalHeights());
+    const std::vector<double> heights = FractalHeights();
+    FillTerrain(grid, texture, heights);
+
+    // The still's hills rise to 3000 stored units, 150 at its z scale of 0.05.
+    const auto compareStill = [&] {
+        ElevationGrid tall(quietContext, 1.0, 1.0, true);
+        CTGAFile tallTexture(quietContext);
+        if (!tall.CreateImage(kGridSize, kGridSize) || !tallTexture.CreateImage(kGridSize, kGridSize)) return;
+        FillTerrain(tall, tallTexture, heights, 12.0);
+        bench::CompareStillJobs(quietContext, tall, tallTexture, stem, 5);
+    };
+    if (stillOnly) {
+        compareStill();
+        return 0;
+    }
 
     if (once) {
         Print(onceHighQuality ? "HQ on, no-op pump, one run" : "HQ off, no-op pump, one run",
@@ -271,5 +289,6 @@ int main(int argc, char** argv)
         PrintShare("job pump and progress share", variants[1].best, variants[0].best);
         PrintShare("clock-every-cell pump share", variants[2].best, variants[0].best);
     }
+    compareStill();
     return 0;
 }

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages a task needs, only those missing (safe to run again).
-#   scripts/install-deps.sh build|test|fuzz|gui
+#   scripts/install-deps.sh build|test|fuzz|gui|bench
 set -eu
 packages="cmake ninja-build g++ make"
 case "${1:-build}" in
@@ -8,7 +8,8 @@ case "${1:-build}" in
   test) packages="$packages qt6-base-dev googletest libgtest-dev libgdal-dev ffmpeg" ;;
   fuzz) packages="$packages clang libclang-rt-14-dev" ;;
   gui) packages="$packages qt6-base-dev" ;;
-  *) echo "usage: $0 build|test|fuzz|gui" >&2; exit 2 ;;
+  bench) packages="$packages time valgrind python3" ;;
+  *) echo "usage: $0 build|test|fuzz|gui|bench" >&2; exit 2 ;;
 esac
 missing=""
 for package in $packages; do

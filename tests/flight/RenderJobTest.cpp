@@ -219,6 +219,86 @@ TEST_F(RenderJobTest, FramesDrawnSideBySideAreIdentical)
     EXPECT_EQ(CountLines(singleLog), 9);
 }
 
+// A still or a short run on more workers than frames: the spare workers draw
+// bands of each frame's rows, and every byte is that of one worker.
+class BandedJobTest : public RenderJobTest, public ::testing::WithParamInterface<RenderMode> {
+protected:
+    void SetUp() override
+    {
+        job.WriteTexture("texture.tga", 33);
+        job.WriteMask("mask.tga", 32, 24);
+        SceneParameters& s = job.scene;
+        s.UseTextureFile = 1;
+        s.TextureFileName = job.File("texture.tga");
+        s.UseMaskFile = 1;
+        s.MaskFileName = job.File("mask.tga");
+        s.OutputFileFormat = OutputKind::TgaAndYuv;
+    }
+
+    std::vector<std::string> RenderedBytes(int workers)
+    {
+        for (const std::string& name : job.FramesOnDisk()) std::filesystem::remove(job.File(name));
+        EXPECT_EQ(Run(GetParam(), workers).outcome, JobOutcome::Completed);
+        std::vector<std::string> bytes;
+        for (const std::string& name : job.FramesOnDisk()) bytes.push_back(ReadFileBytes(job.File(name)));
+        return bytes;
+    }
+};
+
+TEST_P(BandedJobTest, EveryWorkerCountGivesTheBytesOfOne)
+{
+    for (const int frames : {1, 2}) {
+        for (const int hq : {0, 1}) {
+            job.scene.Total = frames;
+            job.scene.To = frames - 1;
+            job.scene.HQ = hq;
+            const std::vector<std::string> single = RenderedBytes(1);
+            ASSERT_EQ(single.size(), 2u * frames);
+            for (const int workers : {2, 3, 4, 7}) {
+                EXPECT_EQ(RenderedBytes(workers), single) << frames << " frames, HQ " << hq << ", " << workers << " workers";
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(RawAndFinal, BandedJobTest, ::testing::Values(RenderMode::Raw, RenderMode::Final));
+
+TEST_F(RenderJobTest, StopInsideABandedStillSavesNothing)
+{
+    job.scene.Total = 1;
+    job.scene.To = 0;
+    t.ui.cancelAfterPumps = 20;
+    const JobReport report = Run(RenderMode::Final, 2);
+    EXPECT_EQ(report.outcome, JobOutcome::Stopped);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+}
+
+// The still drawn in bands keeps its host's image and its repaint.
+TEST_F(RenderJobTest, BandedStillDrawsIntoTheHostsImage)
+{
+    class ImageHost : public RecordingHost {
+    public:
+        explicit ImageHost(AppContext& context) : image(context) {}
+        CTGAFile* OutputImage(int width, int height) override
+        {
+            return image.CreateImage(width, height) ? &image : nullptr;
+        }
+        CTGAFile image;
+    } imageHost(t.context);
+    job.scene.Total = 1;
+    job.scene.To = 0;
+    script = job.WriteScript();
+    ASSERT_EQ(RunJob(t.context, imageHost, script, RenderMode::Final, RenderJobOptions{3, t.dir.path().string(), {}}).outcome,
+              JobOutcome::Completed);
+    EXPECT_GE(imageHost.redraws, 1);
+    const std::vector<std::string> names = job.FramesOnDisk();
+    ASSERT_EQ(names.size(), 1u);
+    CTGAFile saved(t.context);
+    ASSERT_TRUE(saved.OnOpenDocument(job.File(names[0])));
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 32; ++x) ASSERT_EQ(saved.GetPixel(x, y), imageHost.image.GetPixel(x, y)) << x << ", " << y;
+}
+
 // A front end answers its questions on the thread that drives the job, also
 // when the frames are drawn on threads of their own.
 TEST_F(RenderJobTest, FramesSideBySideAskOnTheJobsThread)
@@ -239,6 +319,16 @@ TEST_F(RenderJobTest, FramesSideBySideAskOnTheJobsThread)
     EXPECT_EQ(report.outcome, JobOutcome::FramesFailed);
     EXPECT_EQ(report.framesFailed, 3);
     ASSERT_EQ(ui.threads.size(), 3u);  // one "Retry?" per frame, answered No
+    for (const std::thread::id id : ui.threads) EXPECT_EQ(id, std::this_thread::get_id());
+
+    // Two frames on five workers: each frame in bands, side by side.
+    ui.threads.clear();
+    job.scene.Total = 2;
+    job.scene.To = 1;
+    script = job.WriteScript();
+    const JobReport banded = RunJob(context, host, script, RenderMode::Final, RenderJobOptions{5, t.dir.path().string(), {}});
+    EXPECT_EQ(banded.framesFailed, 2);
+    ASSERT_EQ(ui.threads.size(), 2u);
     for (const std::thread::id id : ui.threads) EXPECT_EQ(id, std::this_thread::get_id());
 }
 

@@ -53,6 +53,34 @@ TEST(CellStencilTest, AdvancingAlongARowEqualsTheFullComputation)
     }
 }
 
+// Rows walked as the passes walk them, down and up, read heights through the
+// kept lattice lines; every stencil still equals one read straight from the grid.
+TEST(CellStencilTest, RowsReadingKeptHeightsEqualTheGridsOwn)
+{
+    TestContext t;
+    auto grid = test::MakeElevation(t.context, 40, 40, [](int x, int y) { return (x * 7919 + y * 104729) % 997 - 300; },
+                                    3.0);
+    for (double dx : {0.1, 30.0 / 7.0, 1.0, 2.5}) {
+        const double dy = dx * 1.37;
+        const double divisions = 120.0 / dx;
+        CellStencil kept(*grid, 0.73, dx, dy, divisions);
+        CellStencil plain(*grid, 0.73, dx, dy);
+        for (const int direction : {-1, +1}) {
+            double y = direction < 0 ? 80 * dy : -dy;
+            for (int row = 0; row < 40; ++row, y += direction * dy) {
+                double x = -dx;
+                kept.Build(x, y);
+                for (int step = 0; step < 60; ++step) {
+                    x += dx;
+                    kept.Advance(x, y, true);
+                    plain.Build(x, y);
+                    ExpectSameStencil(kept, plain, x);
+                }
+            }
+        }
+    }
+}
+
 TEST(CellStencilTest, LevelGroundHasUpwardNormalsAndSlopesTiltThem)
 {
     TestContext t;

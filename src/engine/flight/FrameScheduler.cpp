@@ -25,7 +25,10 @@ FrameScheduler::~FrameScheduler() = default;
 
 bool FrameScheduler::Prepare(int workers, size_t frames, CTGAFile* hostImage)
 {
-    const size_t count = std::clamp<size_t>(static_cast<size_t>(std::max(workers, 1)), 1, std::max<size_t>(frames, 1));
+    const size_t requested = static_cast<size_t>(std::max(workers, 1));
+    const size_t count = std::clamp<size_t>(requested, 1, std::max<size_t>(frames, 1));
+    // Frames first; the cores they leave idle share each frame's rows.
+    bands_ = static_cast<int>(requested / count);
     const bool here = count == 1;
     for (size_t k = 0; k < count; ++k) {
         slots_.push_back(std::make_unique<Slot>());
@@ -38,7 +41,8 @@ bool FrameScheduler::Prepare(int workers, size_t frames, CTGAFile* hostImage)
             interaction =
                 std::make_unique<WorkerInteraction>(relay_, nullptr, [&slot](int percent) { slot.percent = percent; });
         }
-        auto worker = FrameWorker::Create(context_, setup_, std::move(interaction), here ? hostImage : nullptr, k > 0);
+        auto worker =
+            FrameWorker::Create(context_, setup_, std::move(interaction), here ? hostImage : nullptr, bands_, relay_);
         if (!worker) return false;
         workers_.push_back(std::move(worker));
     }
@@ -160,6 +164,8 @@ void FrameScheduler::PumpOnThisThread()
     context_.ui.Pump();
     if (setup_.settings.mode == RenderMode::Preview || ++pumpsSinceClock_ < kPumpsPerClockRead) return;
     pumpsSinceClock_ = 0;
+    // The frame's other bands read the cancel flag through the relay.
+    if (bands_ > 1) relay_.Serve();
     const auto now = std::chrono::steady_clock::now();
     if (now - lastRedraw_ < std::chrono::milliseconds(redrawIntervalMs_)) return;
     lastRedraw_ = now;

@@ -28,7 +28,8 @@ struct FrameTally {
 // on the calling thread and pumps the job's interaction itself; several run on
 // threads of their own while the calling thread pumps and puts their messages
 // and questions to the user, so the job's interaction is only ever called on
-// the calling thread. Frames are handed out in
+// the calling thread. When there are fewer frames than workers, the spare
+// ones draw bands of each frame's rows beside it. Frames are handed out in
 // plan order, so their files do not depend on the number of workers, and the
 // recorder rows are written in plan order for every frame that was finished.
 class FrameScheduler {
@@ -36,8 +37,9 @@ public:
     FrameScheduler(AppContext& context, RenderHost& host, const FrameSetup& setup, RecorderLog* log);
     ~FrameScheduler();
 
-    // Makes the workers (at most one per frame); false when their images
-    // cannot be made. A single worker draws into hostImage when there is one.
+    // Makes the workers (at most one per frame, each with workers / frames
+    // bands); false when their images cannot be made. A single worker draws
+    // into hostImage when there is one.
     bool Prepare(int workers, size_t frames, CTGAFile* hostImage);
     FrameTally Run(const FlightPlan& plan);
 
@@ -64,6 +66,7 @@ private:
     FrameSequencer pictures_;  // for a host that wants every frame's picture
     InteractionRelay relay_;  // the job's interaction, when workers run side by side
     int redrawIntervalMs_;
+    int bands_ = 1;
 
     std::vector<std::unique_ptr<FrameWorker>> workers_;
     std::vector<std::unique_ptr<Slot>> slots_;

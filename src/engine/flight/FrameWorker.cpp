@@ -3,30 +3,8 @@
 #include "flight/FrameName.h"
 #include "image/ElevationGrid.h"
 
-#include <cstring>
 
 namespace vistagon {
-
-namespace {
-
-uint32_t PackedColour(const Bgr& c)
-{
-    return static_cast<uint32_t>(c.b) | (static_cast<uint32_t>(c.g) << 8) | (static_cast<uint32_t>(c.r) << 16);
-}
-
-// A loaded image's pixels and out-of-range colour in a new image of the same size.
-std::unique_ptr<CTGAFile> CopyImage(AppContext& context, const CTGAFile& source)
-{
-    auto copy = std::make_unique<CTGAFile>(context);
-    if (!copy->CreateImage(source.GetWidth(), source.GetHeight())) return nullptr;
-    copy->FillPacked(PackedColour(source.background()));
-    const size_t rowBytes = 3 * static_cast<size_t>(source.GetWidth());
-    for (int y = 0; y < source.GetHeight(); ++y)
-        std::memcpy(copy->PixelBase() + y * copy->Stride(), source.PixelBase() + y * source.Stride(), rowBytes);
-    return copy;
-}
-
-}  // namespace
 
 FrameWorker::FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::unique_ptr<WorkerInteraction> interaction)
     : interaction_(std::move(interaction)), context_{*interaction_, jobContext.profile}, setup_(setup)
@@ -35,10 +13,10 @@ FrameWorker::FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::u
 
 std::unique_ptr<FrameWorker> FrameWorker::Create(AppContext& jobContext, const FrameSetup& setup,
                                                  std::unique_ptr<WorkerInteraction> interaction, CTGAFile* image,
-                                                 bool copyTexture)
+                                                 int bands, UserInteraction& relay)
 {
     std::unique_ptr<FrameWorker> worker(new FrameWorker(jobContext, setup, std::move(interaction)));
-    if (!worker->MakeImages(image, copyTexture)) return nullptr;
+    if (!worker->MakeImage(image)) return nullptr;
     RenderSettings& settings = worker->setup_.settings;
     worker->projector_.emplace(worker->context_, settings.light, settings.outputWidth, settings.outputHeight);
     worker->projector_->SetTexture(settings.texture);
@@ -47,18 +25,14 @@ std::unique_ptr<FrameWorker> FrameWorker::Create(AppContext& jobContext, const F
         worker->lattice_.emplace(terrain.GetGridWidth(), terrain.GetGridHeight(), settings.divisionsX, settings.divisionsY);
     } else {
         worker->renderer_.emplace(worker->context_, *worker->projector_, settings);
+        if (bands > 1) worker->bands_ = std::make_unique<FrameBands>(jobContext, relay, settings, bands);
     }
     return worker;
 }
 
-bool FrameWorker::MakeImages(CTGAFile* image, bool copyTexture)
+bool FrameWorker::MakeImage(CTGAFile* image)
 {
-    RenderSettings& settings = setup_.settings;
-    if (copyTexture && settings.texture != nullptr && settings.mode != RenderMode::Preview) {
-        ownTexture_ = CopyImage(context_, *settings.texture);
-        if (!ownTexture_) return false;
-        settings.texture = ownTexture_.get();
-    }
+    const RenderSettings& settings = setup_.settings;
     image_ = image;
     if (image_ == nullptr && settings.mode != RenderMode::Preview) {
         ownImage_ = std::make_unique<CTGAFile>(context_);
@@ -77,12 +51,32 @@ FrameResult FrameWorker::Render(const PlannedFrame& frame, const std::function<v
         return drawn ? FrameResult::Finished : FrameResult::Cancelled;
     }
     const std::string name = FormatFrameName(setup_.outputTemplate, static_cast<long long>(frame.index) + setup_.offset);
-    switch (renderer_->RenderFrame(*image_, name, frame.camera.dustDistance, redraw)) {
+    switch (DrawFrame(frame, name, redraw)) {
     case FrameOutcome::Saved: return FrameResult::Finished;
     case FrameOutcome::SaveFailed: return FrameResult::SaveFailed;
     case FrameOutcome::Cancelled: break;
     }
     return FrameResult::Cancelled;
+}
+
+FrameOutcome FrameWorker::DrawFrame(const PlannedFrame& frame, const std::string& name,
+                                    const std::function<void()>& redraw)
+{
+    if (!bands_) return renderer_->RenderFrame(*image_, name, frame.camera.dustDistance, redraw);
+    renderer_->Clear(*image_);
+    bands_->Start(*image_, frame.camera);
+    try {
+        renderer_->Draw(*image_, frame.camera.dustDistance, RowBand{0, bands_->count()});
+    } catch (...) {
+        // The helpers draw into the image: they stop before it goes.
+        try {
+            bands_->Join();
+        } catch (...) {
+        }
+        throw;
+    }
+    bands_->Join();
+    return renderer_->Finish(*image_, name, redraw);
 }
 
 }  // namespace vistagon

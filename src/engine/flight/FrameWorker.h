@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flight/FrameBands.h"
 #include "flight/PlannedFrame.h"
 #include "flight/WorkerInteraction.h"
 #include "image/CTGAFile.h"
@@ -23,17 +24,18 @@ struct FrameSetup {
 
 enum class FrameResult { Finished, SaveFailed, Cancelled };
 
-// One renderer of frames with everything it draws with: its own output image,
-// projector and texture, so that several can draw side by side over one
-// terrain and one mask.
+// One renderer of frames with everything it draws with: its own output image
+// and projector, so that several can draw side by side over one terrain, one
+// texture and one mask; with bands, helpers draw parts of each of its frames.
 class FrameWorker {
 public:
     // image: the window's image to draw into, or none to make one of the output
-    // size. copyTexture: give the worker a texture of its own (its sampling
-    // keeps state). None when an image cannot be made (the image layer has said why).
+    // size. bands: the threads that share each frame (Raw and Final), the
+    // others reading the cancel flag through relay. None when an image cannot
+    // be made (the image layer has said why).
     static std::unique_ptr<FrameWorker> Create(AppContext& jobContext, const FrameSetup& setup,
                                                std::unique_ptr<WorkerInteraction> interaction, CTGAFile* image,
-                                               bool copyTexture);
+                                               int bands, UserInteraction& relay);
 
     FrameResult Render(const PlannedFrame& frame, const std::function<void()>& redraw);
 
@@ -42,17 +44,19 @@ public:
 
 private:
     FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::unique_ptr<WorkerInteraction> interaction);
-    bool MakeImages(CTGAFile* image, bool copyTexture);
+    bool MakeImage(CTGAFile* image);
+    FrameOutcome DrawFrame(const PlannedFrame& frame, const std::string& name, const std::function<void()>& redraw);
 
     std::unique_ptr<WorkerInteraction> interaction_;
     AppContext context_;
     FrameSetup setup_;
     std::unique_ptr<CTGAFile> ownImage_;
-    std::unique_ptr<CTGAFile> ownTexture_;
     CTGAFile* image_ = nullptr;
     std::optional<Projector> projector_;
     std::optional<FrameRenderer> renderer_;
     std::optional<WireLattice> lattice_;
+    // Last: its threads draw into the image.
+    std::unique_ptr<FrameBands> bands_;
 };
 
 }  // namespace vistagon

@@ -47,7 +47,7 @@ bool CTGAFile::CreateImage(int width, int height)
         context_.ui.ShowMessage(msg::kCouldNotCreateTga.text, MessageIcon::Stop);
         return false;
     }
-    cacheX_ = cacheY_ = -1;
+    window_ = SampleWindow{};
     return true;
 }
 
@@ -129,7 +129,7 @@ bool CTGAFile::OnOpenDocument(const std::string& path)
     if (!OpenInput(path)) return false;
     UnlockPixels();
     image_.reset();
-    cacheX_ = cacheY_ = -1;
+    window_ = SampleWindow{};
     if (!ReadInput(path)) return false;
     RefreshDocumentSize();
 
@@ -240,7 +240,7 @@ void CTGAFile::ApplyMask(const CTGAFile& mask)
     drawColor_ = &background_;
 }
 
-Bgr CTGAFile::SampleGaussian(double x, double y)
+Bgr CTGAFile::SampleGaussian(double x, double y, SampleWindow& window) const
 {
     const double xs = x - 1.0;
     const double ys = y - 1.0;
@@ -249,11 +249,11 @@ Bgr CTGAFile::SampleGaussian(double x, double y)
     const int gy = static_cast<int>(ys);
     const double fx = xs - gx;
     const double fy = ys - gy;
-    if (gx != cacheX_ || gy != cacheY_) {
+    if (gx != window.x || gy != window.y) {
         for (int j = 0; j < 4; ++j)
-            for (int i = 0; i < 4; ++i) sampleCache_[static_cast<size_t>(4 * j + i)] = GetPixel(gx + i, gy + j);
-        cacheX_ = gx;
-        cacheY_ = gy;
+            for (int i = 0; i < 4; ++i) window.texels[static_cast<size_t>(4 * j + i)] = GetPixel(gx + i, gy + j);
+        window.x = gx;
+        window.y = gy;
     }
     const double dx[4] = {fx + 1.0, fx, 1.0 - fx, 2.0 - fx};
     const double dy[4] = {fy + 1.0, fy, 1.0 - fy, 2.0 - fy};
@@ -263,7 +263,7 @@ Bgr CTGAFile::SampleGaussian(double x, double y)
         for (int i = 0; i < 4; ++i) {
             const int k = static_cast<int>(10.0 * dx[i] * dx[i] + 10.0 * dy[j] * dy[j]);
             const double w = gauss[static_cast<size_t>(std::clamp(k, 0, 80))];
-            const Bgr& p = sampleCache_[static_cast<size_t>(4 * j + i)];
+            const Bgr& p = window.texels[static_cast<size_t>(4 * j + i)];
             sumB += w * p.b;
             sumG += w * p.g;
             sumR += w * p.r;

@@ -2,6 +2,7 @@
 
 #include "image/Bgr.h"
 #include "image/OutputKind.h"
+#include "image/SampleWindow.h"
 #include "image/TgaHeader.h"
 #include "image/TgaImage.h"
 #include "platform/AppContext.h"
@@ -70,7 +71,9 @@ public:
     void FillGray(uint8_t value);
     void FillPacked(uint32_t value);
     void ApplyMask(const CTGAFile& mask);
-    Bgr SampleGaussian(double x, double y);
+    Bgr SampleGaussian(double x, double y) { return SampleGaussian(x, y, window_); }
+    // With the caller's window: several threads may sample one image at once.
+    Bgr SampleGaussian(double x, double y, SampleWindow& window) const;
     Bgr SampleFivePoint(const std::array<SamplePoint, 5>& points) const;
 
     const Bgr& background() const { return background_; }
@@ -133,9 +136,7 @@ private:
     double inverseScaleX_;
     double inverseScaleY_;
 
-    std::array<Bgr, 16> sampleCache_{};
-    int cacheX_ = -1;
-    int cacheY_ = -1;
+    SampleWindow window_;
 };
 
 }  // namespace vistagon

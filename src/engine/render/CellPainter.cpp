@@ -1,5 +1,6 @@
 #include "render/CellPainter.h"
 
+#include "image/ElevationGrid.h"
 #include "render/FrameRenderer.h"
 #include "render/Projector.h"
 
@@ -9,7 +10,7 @@ namespace vistagon {
 
 CellPainter::CellPainter(Projector& projector, TriangleRaster& raster, const ElevationGrid& elevation, double dx,
                          double dy, const Vec4& observer, double dustDistance, FrameStatistics& statistics)
-    : projector_(projector), raster_(raster), stencil_(elevation, projector.zScale(), dx, dy), observer_(observer),
+    : projector_(projector), raster_(raster), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
       dustDistance_(dustDistance), statistics_(statistics)
 {
 }
@@ -21,16 +22,63 @@ void CellPainter::Paint(double x, double y, StencilStep step)
     else
         stencil_.Advance(x, y, step == StencilStep::Right);
 
+    CarryCorners(step);
     const double e = (observer_ - stencil_.V(3)).Length() / dustDistance_;
     if (!(e < kDustCutOff)) return;
     const double fog = 1.0 - std::exp(-e);
     ++statistics_.cellsShaded;
 
-    const CellStencil& s = stencil_;
-    // The diagonal runs from (x, y) to (x + dx, y + dy).
-    if (projector_.DrawTriangle(s.V(3), s.V(7), s.V(8), s.N3(), s.N7(), s.N8(), fog, raster_))
-        ++statistics_.trianglesDrawn;
-    if (projector_.DrawTriangle(s.V(3), s.V(8), s.V(4), s.N3(), s.N8(), s.N4(), fog, raster_))
+    DrawHalf(0, 2, 3, fog);
+    DrawHalf(0, 3, 1, fog);
+}
+
+namespace {
+
+constexpr int kCornerPoints[4] = {3, 4, 7, 8};
+
+bool SamePoint(const Vec4& a, const Vec4& b)
+{
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+}  // namespace
+
+// A step carries the shared edge's projections over when its points come out the same.
+void CellPainter::CarryCorners(StencilStep step)
+{
+    std::array<Corner, 4> carried{};
+    if (step != StencilStep::Full) {
+        const bool right = step == StencilStep::Right;
+        // Right: the old V4 and V8 become V3 and V7; left the reverse.
+        const size_t from[2] = {right ? 1u : 0u, right ? 3u : 2u};
+        const size_t to[2] = {right ? 0u : 1u, right ? 2u : 3u};
+        for (int k = 0; k < 2; ++k)
+            if (SamePoint(lastPoints_[from[k]], stencil_.V(kCornerPoints[to[k]]))) carried[to[k]] = corners_[from[k]];
+    }
+    corners_ = carried;
+    for (size_t c = 0; c < 4; ++c) lastPoints_[c] = stencil_.V(kCornerPoints[c]);
+}
+
+const ScreenPoint& CellPainter::Screen(size_t corner)
+{
+    Corner& c = corners_[corner];
+    if (!c.known) {
+        c.screen = projector_.Project(lastPoints_[corner]);
+        c.known = true;
+    }
+    return c.screen;
+}
+
+// One of the cell's triangles, by corner (0 = V3, 1 = V4, 2 = V7, 3 = V8).
+void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double fog)
+{
+    const Vec4& pa = lastPoints_[a];
+    const Vec4& pb = lastPoints_[b];
+    const Vec4& pc = lastPoints_[c];
+    if (!projector_.Faces(pa, pb, pc)) return;
+    const Vec4* normals[4] = {&stencil_.N3(), &stencil_.N4(), &stencil_.N7(), &stencil_.N8()};
+    if (projector_.DrawProjected(pa, pb, pc, *normals[a], *normals[b], *normals[c], Screen(a), Screen(b), Screen(c), fog,
+                                 raster_))
         ++statistics_.trianglesDrawn;
 }
 

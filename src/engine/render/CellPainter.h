@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CellStencil.h"
+#include "render/Projector.h"
 #include "render/Vec4.h"
 
 namespace vistagon {
@@ -25,12 +26,27 @@ public:
     void Paint(double x, double y, StencilStep step);
 
 private:
+    // A corner's projection, made when a facing triangle needs it and kept
+    // for the neighbouring cell that shares the point.
+    struct Corner {
+        bool known = false;
+        ScreenPoint screen;
+    };
+
+    void CarryCorners(StencilStep step);
+    const ScreenPoint& Screen(size_t corner);
+    void DrawHalf(size_t a, size_t b, size_t c, double fog);
+
+
     Projector& projector_;
     TriangleRaster& raster_;
     CellStencil stencil_;
     Vec4 observer_;
     double dustDistance_;
     FrameStatistics& statistics_;
+    // V3, V4, V7, V8 of the current cell, and the points of the last one.
+    std::array<Corner, 4> corners_{};
+    std::array<Vec4, 4> lastPoints_{};
 };
 
 }  // namespace vistagon

@@ -1,7 +1,5 @@
 #include "render/CellStencil.h"
 
-#include "image/ElevationGrid.h"
-
 namespace vistagon {
 
 namespace {
@@ -39,14 +37,29 @@ bool AllCarried(const bool (&carried)[CellStencil::kPoints], const CornerStar& s
 
 }  // namespace
 
-CellStencil::CellStencil(const ElevationGrid& elevation, double zScale, double dx, double dy)
-    : elevation_(elevation), zScale_(zScale), dx_(dx), dy_(dy)
+CellStencil::CellStencil(const ElevationGrid& elevation, double zScale, double dx, double dy, double divisionsX)
+    : heights_(elevation, zScale, dx, divisionsX), dx_(dx), dy_(dy)
 {
 }
 
-double CellStencil::Height(double x, double y) const
+namespace {
+
+// The line of each point: y - dy, y, y + dy, y + 2dy.
+constexpr int kLineOf[CellStencil::kPoints] = {0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3};
+
+}  // namespace
+
+void CellStencil::SelectRows(double y)
 {
-    return elevation_.HeightAt(x, y) * zScale_;
+    if (rowsSelected_ && rowsY_ == y) return;
+    for (size_t k = 0; k < 4; ++k) rows_[k] = heights_.Select(points_[k == 0 ? 0 : k == 1 ? 2 : k == 2 ? 6 : 10].y);
+    rowsY_ = y;
+    rowsSelected_ = true;
+}
+
+double CellStencil::Height(int i, double x)
+{
+    return rows_[static_cast<size_t>(kLineOf[i])].At(x);
 }
 
 void CellStencil::PlacePoints(double x, double y)
@@ -60,7 +73,12 @@ void CellStencil::PlacePoints(double x, double y)
 void CellStencil::Build(double x, double y)
 {
     PlacePoints(x, y);
-    for (Vec4& point : points_) point.z = Height(point.x, point.y);
+    rowsSelected_ = false;
+    SelectRows(y);
+    for (int i = 0; i < kPoints; ++i) {
+        Vec4& point = points_[static_cast<size_t>(i)];
+        point.z = Height(i, point.x);
+    }
     n3_ = StarNormal(points_, kStar3);
     n4_ = StarNormal(points_, kStar4);
     n7_ = StarNormal(points_, kStar7);
@@ -72,6 +90,7 @@ void CellStencil::Advance(double x, double y, bool toRight)
     const std::array<Vec4, kPoints> previous = points_;
     const int* carriedFrom = toRight ? kCarriedRight : kCarriedLeft;
     PlacePoints(x, y);
+    SelectRows(y);
     bool carried[kPoints] = {};
     for (int i = 0; i < kPoints; ++i) {
         Vec4& point = points_[static_cast<size_t>(i)];
@@ -81,7 +100,7 @@ void CellStencil::Advance(double x, double y, bool toRight)
             point.z = previous[static_cast<size_t>(from)].z;
             carried[i] = true;
         } else {
-            point.z = Height(point.x, point.y);
+            point.z = Height(i, point.x);
         }
     }
     // Moving right the old east corners become the west ones; moving left the reverse.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/HeightLines.h"
 #include "render/Vec4.h"
 
 #include <array>
@@ -22,8 +23,8 @@ class CellStencil {
 public:
     static constexpr int kPoints = 12;
 
-    // Heights are stored values times zScale.
-    CellStencil(const ElevationGrid& elevation, double zScale, double dx, double dy);
+    // Heights are stored values times zScale; divisionsX sizes the rows of heights kept.
+    CellStencil(const ElevationGrid& elevation, double zScale, double dx, double dy, double divisionsX = 0.0);
 
     // Every point and normal computed afresh.
     void Build(double x, double y);
@@ -41,10 +42,14 @@ public:
 
 private:
     void PlacePoints(double x, double y);
-    double Height(double x, double y) const;
+    // The heights of point i, on the stencil's four lines (selected once per row).
+    double Height(int i, double x);
+    void SelectRows(double y);
 
-    const ElevationGrid& elevation_;
-    double zScale_;
+    HeightLines heights_;
+    std::array<HeightLines::Row, 4> rows_{};
+    double rowsY_ = 0.0;
+    bool rowsSelected_ = false;
     double dx_;
     double dy_;
     std::array<Vec4, kPoints> points_{};

@@ -43,16 +43,26 @@ FrameRenderer::FrameRenderer(AppContext& context, Projector& projector, const Re
 FrameOutcome FrameRenderer::RenderFrame(CTGAFile& output, const std::string& fileName, double dustDistance,
                                         const std::function<void()>& redraw)
 {
-    statistics_ = FrameStatistics{};
+    Clear(output);
+    Draw(output, dustDistance);
+    return Finish(output, fileName, redraw);
+}
+
+void FrameRenderer::Clear(CTGAFile& output) const
+{
     if (settings_.useBackground)
         output.FillPacked(PackedPixel(settings_.backgroundColour));
     else
         output.FillGray(SkyGray(projector_.light()));
+}
 
+void FrameRenderer::Draw(CTGAFile& output, double dustDistance, RowBand band)
+{
+    statistics_ = FrameStatistics{};
     const ElevationGrid& elevation = *settings_.elevation;
     const int width = settings_.outputWidth;
     const int height = settings_.outputHeight;
-    TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality);
+    TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality, band);
 
     const Vec4& eye = projector_.Position();
     const Vec4 observer = Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);
@@ -67,9 +77,13 @@ FrameOutcome FrameRenderer::RenderFrame(CTGAFile& output, const std::string& fil
     CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
     TraversalPasses passes(context_.ui, painter, settings_.mode, rects, dx, dy, increment, statistics_);
     passes.Run();
+    progress_ = passes.progress();
+}
 
+FrameOutcome FrameRenderer::Finish(CTGAFile& output, const std::string& fileName, const std::function<void()>& redraw)
+{
     if (redraw) redraw();
-    ShowPercent(&context_.ui.Status(), TruncateToInt(passes.progress()));
+    ShowPercent(&context_.ui.Status(), TruncateToInt(progress_));
     if (context_.ui.IsCancelled()) return FrameOutcome::Cancelled;
 
     if (settings_.mask != nullptr) output.ApplyMask(*settings_.mask);

@@ -2,6 +2,7 @@
 
 #include "platform/AppContext.h"
 #include "render/RenderTypes.h"
+#include "render/TriangleRaster.h"
 
 #include <functional>
 #include <string>
@@ -40,6 +41,13 @@ public:
     FrameOutcome RenderFrame(CTGAFile& output, const std::string& fileName, double dustDistance,
                              const std::function<void()>& redraw = {});
 
+    // The same in steps, for a frame that several renderers draw at once, each
+    // with its own projector on the same camera: one clears, every one draws
+    // its band, then the one that cleared finishes (after the others are done).
+    void Clear(CTGAFile& output) const;
+    void Draw(CTGAFile& output, double dustDistance, RowBand band = {});
+    FrameOutcome Finish(CTGAFile& output, const std::string& fileName, const std::function<void()>& redraw);
+
     const FrameStatistics& statistics() const { return statistics_; }
 
 private:
@@ -47,6 +55,7 @@ private:
     Projector& projector_;
     RenderSettings settings_;
     FrameStatistics statistics_;
+    double progress_ = 0.0;
 };
 
 }  // namespace vistagon

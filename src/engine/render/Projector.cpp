@@ -126,30 +126,36 @@ bool Projector::ProjectPoint(const Vec4& point, int& x, int& y) const
     return true;
 }
 
+ScreenPoint Projector::Project(const Vec4& point) const
+{
+    const Vec4 p = matrix_.Transform(point);
+    if (!(p.w > 0.0)) return {};
+    const double sx = p.x / p.w;
+    const double sy = -(p.y / p.w);
+    if (!WithinScreenLimit(sx) || !WithinScreenLimit(sy)) return {};
+    return {true, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy))};
+}
+
 bool Projector::DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
                              const Vec4& n2, double fog, TriangleRaster& raster) const
 {
+    if (!Faces(p0, p1, p2)) return false;
+    return DrawProjected(p0, p1, p2, n0, n1, n2, Project(p0), Project(p1), Project(p2), fog, raster);
+}
+
+bool Projector::Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const
+{
     const Vec4 centroid = (p0 + p1 + p2) / 3.0;
     const Vec4 face = (p1 - p0).Cross(p2 - p0);
-    if (!(face.Dot(centroid - eye_) > 0.0)) return false;
+    return face.Dot(centroid - eye_) > 0.0;
+}
 
-    const Vec4* points[3] = {&p0, &p1, &p2};
-    RasterVertex vertices[3];
-    for (int i = 0; i < 3; ++i) {
-        const Vec4 p = matrix_.Transform(*points[i]);
-        if (!(p.w > 0.0)) return false;
-        const double sx = p.x / p.w;
-        const double sy = -(p.y / p.w);
-        if (!WithinScreenLimit(sx) || !WithinScreenLimit(sy)) return false;
-        vertices[i].x = static_cast<int>(std::floor(sx));
-        vertices[i].y = static_cast<int>(std::floor(sy));
-    }
-    vertices[0].point = &p0;
-    vertices[1].point = &p1;
-    vertices[2].point = &p2;
-    vertices[0].normal = &n0;
-    vertices[1].normal = &n1;
-    vertices[2].normal = &n2;
+bool Projector::DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
+                              const Vec4& n2, const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2,
+                              double fog, TriangleRaster& raster) const
+{
+    if (!s0.onScreen || !s1.onScreen || !s2.onScreen) return false;
+    RasterVertex vertices[3] = {{s0.x, s0.y, &p0, &n0}, {s1.x, s1.y, &p1, &n1}, {s2.x, s2.y, &p2, &n2}};
     raster.Draw(vertices, fog);
     return true;
 }

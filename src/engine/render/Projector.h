@@ -12,6 +12,14 @@ namespace vistagon {
 class CTGAFile;
 class TriangleRaster;
 
+// Where a terrain point falls in the picture, rounded down; not onScreen when
+// behind the eye or beyond the screen limit, which drops every triangle it is in.
+struct ScreenPoint {
+    bool onScreen = false;
+    int x = 0;
+    int y = 0;
+};
+
 // The camera model of a job: the eye, the view, right and up vectors, the
 // composite projection matrix and the screen-centre offsets of a partial image.
 // One per job (and per thread when frames run side by side); SetCamera once per
@@ -22,8 +30,8 @@ public:
     Projector(AppContext& context, const Vec4& light, int outputWidth, int outputHeight);
 
     // The job's texture, or none; the surface renderer shades with it.
-    void SetTexture(CTGAFile* texture) { texture_.SetTexture(texture); }
-    CTGAFile* texture() const { return texture_.texture(); }
+    void SetTexture(const CTGAFile* texture) { texture_.SetTexture(texture); }
+    const CTGAFile* texture() const { return texture_.texture(); }
 
     void SetCamera(const FrameCamera& camera);
     // The frame's multiplier of stored elevations. The renderers scale heights
@@ -55,6 +63,14 @@ public:
     // when it was handed on.
     bool DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
                       double fog, TriangleRaster& raster) const;
+    // The same in steps, for cells that share their corners' projections:
+    // whether the triangle faces the eye, where a corner falls, and the hand-over
+    // of a facing triangle (false when a corner is off screen).
+    bool Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const;
+    ScreenPoint Project(const Vec4& point) const;
+    bool DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
+                       const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2, double fog,
+                       TriangleRaster& raster) const;
 
     // The texture lookups of the current triangle (column and projected row of a pixel).
     void PrepareTexturePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2) { texture_.PreparePlane(p0, p1, p2, eye_); }
@@ -92,5 +108,18 @@ private:
 
     TextureLookup texture_;
 };
+
+// Beside the projector, whose ray it cuts with the plane, so that it inlines.
+inline bool TextureLookup::Hit(const Projector& projector, double column, double row, double& x, double& y) const
+{
+    const Vec4 ray = projector.RayThroughPixel(column, row);
+    const double denominator = ray.x * normal_.x + ray.y * normal_.y + ray.z * normal_.z;
+    if (denominator == 0.0) return false;
+    const double t = offset_ / denominator;
+    const Vec4& eye = projector.Position();
+    x = eye.x + t * ray.x;
+    y = eye.y + t * ray.y;
+    return true;
+}
 
 }  // namespace vistagon

@@ -16,37 +16,12 @@ void TextureLookup::PreparePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2,
     offset_ = toPlane.x * normal_.x + toPlane.y * normal_.y + toPlane.z * normal_.z;
 }
 
-bool TextureLookup::Hit(const Projector& projector, double column, double row, double& x, double& y) const
-{
-    const Vec4 ray = projector.RayThroughPixel(column, row);
-    const double denominator = ray.x * normal_.x + ray.y * normal_.y + ray.z * normal_.z;
-    if (denominator == 0.0) return false;
-    const double t = offset_ / denominator;
-    const Vec4& eye = projector.Position();
-    x = eye.x + t * ray.x;
-    y = eye.y + t * ray.y;
-    return true;
-}
-
-Bgr TextureLookup::TexelAt(double x, double y) const
-{
-    // GetPixel answers the out-of-range colour outside the texture.
-    return texture_->GetPixel(TruncateToInt(x), TruncateToInt(y));
-}
-
-Bgr TextureLookup::Nearest(const Projector& projector, double column, double row) const
-{
-    double x = 0.0, y = 0.0;
-    if (!Hit(projector, column, row, x, y)) return texture_->background();
-    return TexelAt(x, y);
-}
-
 Bgr TextureLookup::Filtered(const Projector& projector, double column, double row)
 {
     double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
     if (!Hit(projector, column, row, x0, y0) || !Hit(projector, column - 0.25, row - 0.25, x1, y1))
         return texture_->background();
-    if (std::fabs(x0 - x1) < 1.0 && std::fabs(y0 - y1) < 1.0) return texture_->SampleGaussian(x0, y0);
+    if (std::fabs(x0 - x1) < 1.0 && std::fabs(y0 - y1) < 1.0) return texture_->SampleGaussian(x0, y0, window_);
 
     // The pixel spans more than a texel: average five point samples around it.
     double x2 = 0.0, y2 = 0.0;

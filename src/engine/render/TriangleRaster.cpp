@@ -38,9 +38,9 @@ uint8_t ShadedByte(double value, double cosine, double keep, int haze)
 }  // namespace
 
 TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax,
-                               bool highQuality)
+                               bool highQuality, RowBand band)
     : image_(image), projector_(projector), texture_(projector.texture()), light_(light),
-      xMax_(xMax), yMax_(yMax), highQuality_(highQuality)
+      xMax_(xMax), yMax_(yMax), highQuality_(highQuality), band_(band)
 {
     light_.Normalize();
     hazeLevel_ = std::fabs(light_.z);
@@ -87,6 +87,8 @@ void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
         if (vertices[1].y < vertices[0].y) std::swap(vertices[0], vertices[1]);
     }
 
+    if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
+
     Shading shading;
     shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
     shading.keep = 1.0 - fog;
@@ -130,12 +132,23 @@ void TriangleRaster::DrawUpperHalf(const RasterVertex (&v)[3], const Shading& sh
     }
 }
 
+// A triangle wholly in other bands' rows needs no shading set up here.
+bool TriangleRaster::OwnsAnyRow(int top, int bottom) const
+{
+    if (band_.count == 1) return true;
+    const int first = std::max(top, firstRow_);
+    const int last = std::min({bottom, lastRow_, first + band_.count * RowBand::kRows - 1});
+    for (int row = first; row <= last; ++row)
+        if (band_.Owns(yMax_ - row)) return true;
+    return false;
+}
+
 uint8_t* TriangleRaster::PixelAt(int column, int row) const
 {
     return base_ + static_cast<size_t>(yMax_ - row) * stride_ + 3 * static_cast<size_t>(column);
 }
 
-Bgr TriangleRaster::Texel(int column, int row)
+inline Bgr TriangleRaster::Texel(int column, int row)
 {
     return highQuality_ ? projector_.TextureSampleFiltered(column, row) : projector_.TextureSampleNearest(column, row);
 }
@@ -143,7 +156,7 @@ Bgr TriangleRaster::Texel(int column, int row)
 void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading)
 {
     // Rows and columns outside the image would be dropped pixel by pixel; skip them whole.
-    if (row < firstRow_ || row > lastRow_) return;
+    if (row < firstRow_ || row > lastRow_ || !band_.Owns(yMax_ - row)) return;
     // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
     const int left = ClampedFloor(leftEdge, xMin_, xMax_ + 1);
     const int right = std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);

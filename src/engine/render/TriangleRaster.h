@@ -11,6 +11,17 @@ namespace vistagon {
 class CTGAFile;
 class Projector;
 
+// Which image rows one of several threads drawing the same frame writes:
+// blocks of kRows rows dealt out in turn, so that sky and ground fall to every
+// thread alike. One band of one is the whole picture.
+struct RowBand {
+    static constexpr int kRows = 4;
+    int index = 0;
+    int count = 1;
+
+    bool Owns(int imageRow) const { return count == 1 || (imageRow / kRows) % count == index; }
+};
+
 // One corner of a projected triangle: its pixel position (row growing
 // downward), terrain point and normal.
 struct RasterVertex {
@@ -27,7 +38,10 @@ struct RasterVertex {
 class TriangleRaster {
 public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
-    TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality);
+    // Only the band's image rows are written; every band steps the edges alike, so
+    // the bands together hold the bytes of the whole picture drawn by one.
+    TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
+                   RowBand band = {});
 
     void Draw(RasterVertex (&vertices)[3], double fog);
 
@@ -50,12 +64,13 @@ private:
     void DrawLowerHalf(const RasterVertex (&v)[3], const Shading& shading);
     void DrawUpperHalf(const RasterVertex (&v)[3], const Shading& shading);
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
+    bool OwnsAnyRow(int top, int bottom) const;
     uint8_t* PixelAt(int column, int row) const;
     Bgr Texel(int column, int row);
 
     CTGAFile& image_;
     Projector& projector_;
-    CTGAFile* texture_;
+    const CTGAFile* texture_;
     Vec4 light_;
     double hazeLevel_;
     int xMin_ = 0;
@@ -63,6 +78,7 @@ private:
     int xMax_;
     int yMax_;
     bool highQuality_;
+    RowBand band_;
     // The writable part of the clip rectangle.
     int lastColumn_;
     int firstRow_;

@@ -5,7 +5,7 @@
 #
 # usage: scripts/screenshots.sh OUTPUT_FOLDER [BUILD_FOLDER]   (BUILD_FOLDER defaults to build)
 # SHOT_DELAY (seconds, default 5) is how long each program runs before its picture,
-# RENDER_DELAY (default 3) the same for the picture taken during the render.
+# RENDER_DELAY (default 1) the same for the picture taken during the render.
 set -eu
 
 [ $# -ge 1 ] || { echo "usage: $0 OUTPUT_FOLDER [BUILD_FOLDER]" >&2; exit 2; }
@@ -13,7 +13,7 @@ mkdir -p "$1"
 out=$(cd "$1" && pwd)
 build=$(cd "${2:-build}" && pwd)
 delay=${SHOT_DELAY:-5}
-render_delay=${RENDER_DELAY:-3}
+render_delay=${RENDER_DELAY:-1}
 for tool in xvfb-run import; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is needed (xvfb, imagemagick)" >&2; exit 1; }
 done

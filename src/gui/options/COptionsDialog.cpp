@@ -1,5 +1,6 @@
 #include "COptionsDialog.h"
 
+#include "platform/FieldText.h"
 #include "platform/NumberParsing.h"
 #include "platform/TextFormat.h"
 #include "scene/ColorSwatch.h"
@@ -40,17 +41,6 @@ const Check kChecks[] = {
     {[](long v) { return v < 1; }, "The antialiasing value has to be at least 1 pixel.", 3},
     {[](long v) { return v > 128; }, "The antialiasing value has to be at most 128 pixel.", 3},
 };
-
-std::optional<int> ParseWholeInt(const QString& text)
-{
-    const std::string s = text.trimmed().toStdString();
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(s.c_str(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
-}
 
 void Focus(QLineEdit* edit)
 {
@@ -137,7 +127,7 @@ void COptionsDialog::accept()
     QLineEdit* const edits[] = {width_, border_, redraw_, antialiasing_};
     int values[4];
     for (int i = 0; i < 4; ++i) {
-        const std::optional<int> value = ParseWholeInt(edits[i]->text());
+        const std::optional<int> value = ParseFieldInt(edits[i]->text());
         if (!value) {
             shell_.Messages().ShowMessage("Please enter an integer.", MessageIcon::Warning);
             Focus(edits[i]);

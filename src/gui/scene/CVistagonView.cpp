@@ -3,6 +3,7 @@
 #include "ColorSwatch.h"
 #include "CustomColors.h"
 #include "platform/BinaryFile.h"
+#include "platform/FieldText.h"
 #include "platform/GuiInteraction.h"
 #include "platform/TextFormat.h"
 #include "platform/messages/CommonMessages.h"
@@ -98,27 +99,6 @@ const std::pair<double S::*, double S::*> kFirstLast[] = {
 QString ShowDouble(double value)
 {
     return QString::fromStdString(FormatText("%.15g", value));
-}
-
-std::optional<double> ParseDouble(const QString& text)
-{
-    const std::string s = text.trimmed().toStdString();
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    const double value = std::strtod(s.c_str(), &end);
-    if (*end != '\0') return std::nullopt;
-    return value;
-}
-
-std::optional<int> ParseInt(const QString& text)
-{
-    const std::string s = text.trimmed().toStdString();
-    if (s.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(s.c_str(), &end, 10);
-    if (*end != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;
-    return static_cast<int>(value);
 }
 
 }  // namespace
@@ -411,7 +391,7 @@ std::optional<SceneParameters> CVistagonView::TakeValues()
     SceneParameters scene = values_;
     for (const auto& c : kDoubles) {
         auto* edit = static_cast<QLineEdit*>(controls_[c.id]);
-        const std::optional<double> value = ParseDouble(edit->text());
+        const std::optional<double> value = ParseFieldDouble(edit->text());
         if (!value) {
             shell_.Messages().ShowMessage("Please enter a number.", MessageIcon::Warning);
             FocusControl(c.id);
@@ -421,7 +401,7 @@ std::optional<SceneParameters> CVistagonView::TakeValues()
     }
     for (const auto& c : kInts) {
         auto* edit = static_cast<QLineEdit*>(controls_[c.id]);
-        const std::optional<int> value = ParseInt(edit->text());
+        const std::optional<int> value = ParseFieldInt(edit->text());
         if (!value) {
             shell_.Messages().ShowMessage("Please enter an integer.", MessageIcon::Warning);
             FocusControl(c.id);

@@ -2,9 +2,6 @@
 
 #include "CapturingSceneForm.h"
 #include "flight/FrameName.h"
-#include "image/TgaCodec.h"
-#include "platform/BinaryFile.h"
-#include "platform/FileError.h"
 #include "platform/TextFormat.h"
 #include "platform/messages/FlightMessages.h"
 #include "shell/Shell.h"
@@ -14,8 +11,6 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <strings.h>
 
 namespace vistagon::gui {
 
@@ -25,27 +20,6 @@ QColor FromColourValue(uint32_t colour)
 {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
-}
-
-bool IsTgaName(const std::string& path)
-{
-    const std::string extension = std::filesystem::path(path).extension().string();
-    return strcasecmp(extension.c_str(), ".tga") == 0;
-}
-
-// A frame's file, read without the document layer's questions: a frame that
-// cannot be read is simply not shown.
-std::unique_ptr<TgaImage> ReadFrame(const std::string& path)
-{
-    try {
-        BinaryFile file(path, BinaryFile::Mode::Read);
-        TgaHeader header;
-        std::unique_ptr<TgaImage> raster;
-        if (ReadTga(file, header, true, nullptr, raster) != TgaReadResult::Raster) return nullptr;
-        return raster;
-    } catch (const FileError&) {
-        return nullptr;
-    }
 }
 
 }  // namespace
@@ -91,7 +65,6 @@ void CRenderingView::FinishJob(const CalculateResult& result)
     // Frames are planned from From on, one after the other.
     if (rendered && values_ && result.report.framesPlanned > 0)
         latestStarted_ = values_->From + result.report.framesPlanned - 1;
-    if (rendered && !result.report.ClosesWindow() && drawsElsewhere_) ShowFinishedFrame(latestStarted_);
     document().SetModified(false);
     UpdateTitleToFrame();
     shell().UpdateCommands();
@@ -172,43 +145,29 @@ void CRenderingView::Redraw(const CTGAFile&)
 
 void CRenderingView::ShowProgress(const JobProgress& progress)
 {
-    drawsElsewhere_ = mode_ != RenderMode::Preview && std::min(workers_, progress.framesTotal) > 1;
     if (progress.frame >= 0) {
         latestStarted_ = std::max(latestStarted_, progress.frame);
         UpdateTitleToFrame();
     }
     shell().SetZoomText(QString::asprintf("%d%%", progress.frame >= 0 ? progress.framePercent : 100));
-    if (!drawsElsewhere_ || progress.framesDone == 0 || !values_) return;
-    // Frames are handed out in order from From on: every frame before the
-    // earliest one being drawn is done, and between frames the count tells.
-    const int done = progress.frame >= 0 ? progress.frame - 1 : values_->From + progress.framesDone - 1;
-    if (done >= values_->From && done != shownFrame_) ShowFinishedFrame(done);
 }
 
-std::optional<std::string> CRenderingView::FrameFile(int frame) const
+bool CRenderingView::WantsFramePictures() const
 {
-    if (!values_ || frame < 0) return std::nullopt;
-    const std::string name = FormatFrameName(values_->OutputFileName, static_cast<long long>(frame) + values_->Offset);
-    for (const std::string& file : FrameOutputFiles(name, values_->OutputFileFormat))
-        if (IsTgaName(file)) return file;
-    return std::nullopt;
+    // Frames drawn side by side do not draw into the window's image; their pictures come here in order.
+    return mode_ != RenderMode::Preview && workers_ > 1;
 }
 
-void CRenderingView::ShowFinishedFrame(int frame)
+void CRenderingView::FramePictureReady(const FramePicture& picture)
 {
-    const std::optional<std::string> file = FrameFile(frame);
-    if (!file) return;
-    const std::unique_ptr<TgaImage> raster = ReadFrame(*file);
     CTGAFile& image = document();
-    if (!raster || raster->width() != image.GetWidth() || std::abs(raster->height()) != image.GetHeight() ||
-        raster->bitCount() != 24)
+    if (picture.width != image.GetWidth() || picture.height != image.GetHeight() || picture.rows == image.PixelBase())
         return;
-    const size_t row = static_cast<size_t>(image.GetWidth()) * 3;
-    for (int y = 0; y < image.GetHeight(); ++y) std::memcpy(image.PixelBase() + y * image.Stride(), raster->Row(y), row);
-    shownFrame_ = frame;
+    const size_t row = static_cast<size_t>(picture.width) * 3;
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.PixelBase() + y * image.Stride(), picture.rows + y * picture.stride, row);
     viewport()->update();
 }
-
 
 void CRenderingView::Repaint()
 {

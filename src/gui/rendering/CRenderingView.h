@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flight/Calculate.h"
+#include "flight/FramePicture.h"
 #include "flight/RenderHost.h"
 #include "image/CTGAView.h"
 #include "render/WirePreview.h"
@@ -44,6 +45,8 @@ public:
     void Redraw(const CTGAFile& image) override;
     LineCanvas* PreviewCanvas() override { return this; }
     void ShowProgress(const JobProgress& progress) override;
+    bool WantsFramePictures() const override;
+    void FramePictureReady(const FramePicture& picture) override;
     // LineCanvas
     void Repaint() override;
     void DrawLine(int x0, int y0, int x1, int y1, uint32_t colour) override;
@@ -60,9 +63,7 @@ private:
 
     void ShowWindow();
     void FinishJob(const CalculateResult& result);
-    void ShowFinishedFrame(int frame);
     void UpdateTitleToFrame();
-    std::optional<std::string> FrameFile(int frame) const;
 
     RenderMode mode_ = RenderMode::Final;
     bool running_ = false;
@@ -70,11 +71,8 @@ private:
     QTimer redrawTimer_;
     std::vector<WireLine> lines_;
     std::optional<SceneParameters> values_;
-    // Frames drawn side by side go to their files only; the window shows the latest one.
-    bool drawsElsewhere_ = false;
     int workers_ = 1;
     int latestStarted_ = -1;
-    int shownFrame_ = -1;
 };
 
 }  // namespace vistagon::gui

@@ -49,12 +49,27 @@ constexpr int kLineOf[CellStencil::kPoints] = {0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 
 
 }  // namespace
 
-void CellStencil::SelectRows(double y)
+void CellStencil::SelectRows(double y, const double (&lineYs)[4])
 {
     if (rowsSelected_ && rowsY_ == y) return;
-    for (size_t k = 0; k < 4; ++k) rows_[k] = heights_.Select(points_[k == 0 ? 0 : k == 1 ? 2 : k == 2 ? 6 : 10].y);
+    for (size_t k = 0; k < 4; ++k) rows_[k] = heights_.Select(lineYs[k]);
     rowsY_ = y;
     rowsSelected_ = true;
+}
+
+void CellStencil::LineYs(double y, double (&lineYs)[4]) const
+{
+    lineYs[0] = y - dy_;
+    lineYs[1] = y;
+    lineYs[2] = y + dy_;
+    lineYs[3] = y + 2 * dy_;
+}
+
+void CellStencil::PointXs(double x, double (&xs)[kPoints]) const
+{
+    const double placed[kPoints] = {x, x + dx_, x - dx_, x, x + dx_, x + 2 * dx_,
+                                    x - dx_, x, x + dx_, x + 2 * dx_, x, x + dx_};
+    for (int i = 0; i < kPoints; ++i) xs[i] = placed[i];
 }
 
 double CellStencil::Height(int i, double x)
@@ -62,47 +77,57 @@ double CellStencil::Height(int i, double x)
     return rows_[static_cast<size_t>(kLineOf[i])].At(x);
 }
 
-void CellStencil::PlacePoints(double x, double y)
-{
-    const double xs[kPoints] = {x, x + dx_, x - dx_, x, x + dx_, x + 2 * dx_,
-                                x - dx_, x, x + dx_, x + 2 * dx_, x, x + dx_};
-    const double ys[kPoints] = {y - dy_, y - dy_, y, y, y, y, y + dy_, y + dy_, y + dy_, y + dy_, y + 2 * dy_, y + 2 * dy_};
-    for (int i = 0; i < kPoints; ++i) points_[static_cast<size_t>(i)] = Vec4::Point(xs[i], ys[i], 0.0);
-}
-
 void CellStencil::Build(double x, double y)
 {
-    PlacePoints(x, y);
+    double xs[kPoints];
+    double lineYs[4];
+    PointXs(x, xs);
+    LineYs(y, lineYs);
     rowsSelected_ = false;
-    SelectRows(y);
-    for (int i = 0; i < kPoints; ++i) {
-        Vec4& point = points_[static_cast<size_t>(i)];
-        point.z = Height(i, point.x);
-    }
+    SelectRows(y, lineYs);
+    for (int i = 0; i < kPoints; ++i)
+        points_[static_cast<size_t>(i)] = Vec4::Point(xs[i], lineYs[kLineOf[i]], Height(i, xs[i]));
     n3_ = StarNormal(points_, kStar3);
     n4_ = StarNormal(points_, kStar4);
     n7_ = StarNormal(points_, kStar7);
     n8_ = StarNormal(points_, kStar8);
 }
 
+// A point is carried from its old neighbour on the side the step goes to;
+// replacing the points from the other side reads each old one before it is overwritten.
+template <bool ToRight>
+void CellStencil::ShiftPoints(double x, double y, bool (&carried)[kPoints])
+{
+    constexpr const int* carriedFrom = ToRight ? kCarriedRight : kCarriedLeft;
+    double xs[kPoints];
+    double lineYs[4];
+    PointXs(x, xs);
+    LineYs(y, lineYs);
+    SelectRows(y, lineYs);
+#pragma GCC unroll 12
+    for (int k = 0; k < kPoints; ++k) {
+        const int i = ToRight ? k : kPoints - 1 - k;
+        const int from = carriedFrom[i];
+        const double px = xs[i];
+        const double py = lineYs[kLineOf[i]];
+        double z;
+        carried[i] = from >= 0 && points_[static_cast<size_t>(from)].x == px &&
+                     points_[static_cast<size_t>(from)].y == py;
+        if (carried[i])
+            z = points_[static_cast<size_t>(from)].z;
+        else
+            z = Height(i, px);
+        points_[static_cast<size_t>(i)] = Vec4::Point(px, py, z);
+    }
+}
+
 void CellStencil::Advance(double x, double y, bool toRight)
 {
-    const std::array<Vec4, kPoints> previous = points_;
-    const int* carriedFrom = toRight ? kCarriedRight : kCarriedLeft;
-    PlacePoints(x, y);
-    SelectRows(y);
-    bool carried[kPoints] = {};
-    for (int i = 0; i < kPoints; ++i) {
-        Vec4& point = points_[static_cast<size_t>(i)];
-        const int from = carriedFrom[i];
-        if (from >= 0 && previous[static_cast<size_t>(from)].x == point.x &&
-            previous[static_cast<size_t>(from)].y == point.y) {
-            point.z = previous[static_cast<size_t>(from)].z;
-            carried[i] = true;
-        } else {
-            point.z = Height(i, point.x);
-        }
-    }
+    bool carried[kPoints];
+    if (toRight)
+        ShiftPoints<true>(x, y, carried);
+    else
+        ShiftPoints<false>(x, y, carried);
     // Moving right the old east corners become the west ones; moving left the reverse.
     const Vec4 oldWest3 = n3_, oldWest7 = n7_, oldEast4 = n4_, oldEast8 = n8_;
     if (toRight) {

@@ -41,10 +41,15 @@ public:
     const Vec4& N8() const { return n8_; }
 
 private:
-    void PlacePoints(double x, double y);
+    // The x of each point, and the y of the stencil's four lines.
+    void PointXs(double x, double (&xs)[kPoints]) const;
+    void LineYs(double y, double (&lineYs)[4]) const;
     // The heights of point i, on the stencil's four lines (selected once per row).
     double Height(int i, double x);
-    void SelectRows(double y);
+    void SelectRows(double y, const double (&lineYs)[4]);
+    // Advance's points and heights, telling which heights were carried over.
+    template <bool ToRight>
+    void ShiftPoints(double x, double y, bool (&carried)[kPoints]);
 
     HeightLines heights_;
     std::array<HeightLines::Row, 4> rows_{};

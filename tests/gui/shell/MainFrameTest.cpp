@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(line.document, QString("scene.vgs"));
         QCOMPARE(line.profile, std::optional<std::string>("p.ini"));
         QCOMPARE(CommandLine::Parse({"Preview"}).batchMode, std::optional(RenderMode::Preview));
-        QCOMPARE(CommandLine::Parse({"/p", "/home/a/b.vgs", "c.vgs"}).document, QString("/home/a/b.vgs"));
+        QCOMPARE(CommandLine::Parse({"/p", "/scenes/b.vgs", "c.vgs"}).document, QString("/scenes/b.vgs"));
         QVERIFY(!CommandLine::Parse({"finals", "/finally"}).batchMode);
     }
 

@@ -11,6 +11,7 @@ FrameBands::Helper::Helper(AppContext& jobContext, UserInteraction& relay, const
 }
 
 FrameBands::FrameBands(AppContext& jobContext, UserInteraction& relay, const RenderSettings& settings, int bands)
+    : crew_(bands)
 {
     for (int k = 1; k < bands; ++k) helpers_.push_back(std::make_unique<Helper>(jobContext, relay, settings));
 }
@@ -23,16 +24,19 @@ FrameBands::~FrameBands()
 void FrameBands::Start(CTGAFile& image, const FrameCamera& camera)
 {
     Join();
+    crew_.Begin();
     const int bands = count();
     for (int k = 1; k < bands; ++k) {
         Helper& helper = *helpers_[static_cast<size_t>(k - 1)];
         helper.failure = nullptr;
         helper.projector.SetCamera(camera);
-        threads_.emplace_back([&helper, &image, &camera, k, bands] {
+        threads_.emplace_back([this, &helper, &image, &camera, k] {
             try {
-                helper.renderer.Draw(image, camera.dustDistance, RowBand{k, bands});
+                helper.renderer.Draw(image, camera.dustDistance, &crew_, k);
             } catch (...) {
                 helper.failure = std::current_exception();
+                // The lead waits for every member's count of every batch.
+                crew_.Serve(nullptr, nullptr);
             }
         });
     }

@@ -2,6 +2,7 @@
 
 #include "flight/WorkerInteraction.h"
 #include "platform/AppContext.h"
+#include "render/FrameCrew.h"
 #include "render/FrameRenderer.h"
 #include "render/Projector.h"
 
@@ -15,21 +16,23 @@ namespace vistagon {
 
 class CTGAFile;
 
-// The other bands of a frame worker's picture: helpers that draw the same
-// frame into the same image, each its own rows on a thread of its own, so that
-// one frame uses several cores. Each has its own projector and texture window
-// over the job's shared terrain and texture. They read the job's cancel flag
-// through the relay, show no progress and ask nothing.
+// The other members of a frame worker's crew: helpers that draw the same
+// frame into the same image on threads of their own, so that one frame uses
+// several cores. Each has its own projector and texture window over the job's
+// shared terrain and texture; the worker's own renderer leads the crew, so
+// they show no progress, ask nothing and stop when the lead stops.
 class FrameBands {
 public:
-    // bands counts the caller's own band 0 too.
+    // bands counts the caller, the lead, too.
     FrameBands(AppContext& jobContext, UserInteraction& relay, const RenderSettings& settings, int bands);
     ~FrameBands();
     FrameBands(const FrameBands&) = delete;
     FrameBands& operator=(const FrameBands&) = delete;
 
-    int count() const { return static_cast<int>(helpers_.size()) + 1; }
-    // Starts bands 1 and up of the frame on their threads; the caller draws band 0.
+    int count() const { return crew_.members(); }
+    // The crew the caller leads in the frame started.
+    FrameCrew& crew() { return crew_; }
+    // Starts members 1 and up on the frame; the caller then draws as member 0.
     void Start(CTGAFile& image, const FrameCamera& camera);
     // Waits for them and rethrows what one of them threw.
     void Join();
@@ -44,6 +47,7 @@ private:
         std::exception_ptr failure;
     };
 
+    FrameCrew crew_;
     std::vector<std::unique_ptr<Helper>> helpers_;
     std::vector<std::jthread> threads_;
 };

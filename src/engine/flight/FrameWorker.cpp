@@ -66,7 +66,7 @@ FrameOutcome FrameWorker::DrawFrame(const PlannedFrame& frame, const std::string
     renderer_->Clear(*image_);
     bands_->Start(*image_, frame.camera);
     try {
-        renderer_->Draw(*image_, frame.camera.dustDistance, RowBand{0, bands_->count()});
+        renderer_->Draw(*image_, frame.camera.dustDistance, &bands_->crew(), 0);
     } catch (...) {
         // The helpers draw into the image: they stop before it goes.
         try {

@@ -8,9 +8,9 @@
 
 namespace vistagon {
 
-CellPainter::CellPainter(Projector& projector, TriangleRaster& raster, const ElevationGrid& elevation, double dx,
+CellPainter::CellPainter(Projector& projector, TriangleTarget& target, const ElevationGrid& elevation, double dx,
                          double dy, const Vec4& observer, double dustDistance, FrameStatistics& statistics)
-    : projector_(projector), raster_(raster), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
+    : projector_(projector), target_(&target), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
       dustDistance_(dustDistance), statistics_(statistics)
 {
 }
@@ -78,7 +78,7 @@ void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double fog)
     if (!projector_.Faces(pa, pb, pc)) return;
     const Vec4* normals[4] = {&stencil_.N3(), &stencil_.N4(), &stencil_.N7(), &stencil_.N8()};
     if (projector_.DrawProjected(pa, pb, pc, *normals[a], *normals[b], *normals[c], Screen(a), Screen(b), Screen(c), fog,
-                                 raster_))
+                                 *target_))
         ++statistics_.trianglesDrawn;
 }
 

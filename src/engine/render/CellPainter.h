@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/CellSink.h"
 #include "render/CellStencil.h"
 #include "render/Projector.h"
 #include "render/Vec4.h"
@@ -8,22 +9,21 @@ namespace vistagon {
 
 class ElevationGrid;
 class Projector;
-class TriangleRaster;
+class TriangleTarget;
 struct FrameStatistics;
-
-// How the stencil of a cell is obtained.
-enum class StencilStep { Full, Right, Left };
 
 // Turns one mesh cell into its two shaded triangles: stencil, corner normals,
 // the haze of its distance and the cut-off at seven dust distances.
-class CellPainter {
+class CellPainter final : public CellSink {
 public:
     static constexpr double kDustCutOff = 7.0;
 
-    CellPainter(Projector& projector, TriangleRaster& raster, const ElevationGrid& elevation, double dx, double dy,
+    CellPainter(Projector& projector, TriangleTarget& target, const ElevationGrid& elevation, double dx, double dy,
                 const Vec4& observer, double dustDistance, FrameStatistics& statistics);
 
-    void Paint(double x, double y, StencilStep step);
+    void Paint(double x, double y, StencilStep step) override;
+    // Where the following cells' triangles go.
+    void SetTarget(TriangleTarget& target) { target_ = &target; }
 
 private:
     // A corner's projection, made when a facing triangle needs it and kept
@@ -39,7 +39,7 @@ private:
 
 
     Projector& projector_;
-    TriangleRaster& raster_;
+    TriangleTarget* target_;
     CellStencil stencil_;
     Vec4 observer_;
     double dustDistance_;

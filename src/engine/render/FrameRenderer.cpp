@@ -5,6 +5,7 @@
 #include "platform/RowProgress.h"
 #include "platform/Truncate.h"
 #include "render/CellPainter.h"
+#include "render/FrameCrew.h"
 #include "render/Projector.h"
 #include "render/TraversalPasses.h"
 #include "render/TriangleRaster.h"
@@ -56,27 +57,40 @@ void FrameRenderer::Clear(CTGAFile& output) const
         output.FillGray(SkyGray(projector_.light()));
 }
 
-void FrameRenderer::Draw(CTGAFile& output, double dustDistance, RowBand band)
+void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew, int member)
 {
     statistics_ = FrameStatistics{};
     const ElevationGrid& elevation = *settings_.elevation;
     const int width = settings_.outputWidth;
     const int height = settings_.outputHeight;
+    const RowBand band = crew != nullptr ? RowBand{member, crew->members()} : RowBand{};
     TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality, band);
 
     const Vec4& eye = projector_.Position();
     const Vec4 observer = Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);
     const double gridWidth = elevation.GetGridWidth();
     const double gridHeight = elevation.GetGridHeight();
-    const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
     const double dx = gridWidth / settings_.divisionsX;
     const double dy = gridHeight / settings_.divisionsY;
+    CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
+    if (crew != nullptr && member != 0) {
+        crew->Serve(&painter, &raster);
+        return;
+    }
+
+    const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
     const TraversalRects rects = SplitRegion(region, observer.x, observer.y, dx, dy);
     const double increment = 100.0 / ((settings_.divisionsX + 1) * (settings_.divisionsY + 1));
-
-    CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
-    TraversalPasses passes(context_.ui, painter, settings_.mode, rects, dx, dy, increment, statistics_);
+    if (crew == nullptr) {
+        TraversalPasses passes(context_.ui, painter, settings_.mode, rects, dx, dy, increment, statistics_);
+        passes.Run();
+        progress_ = passes.progress();
+        return;
+    }
+    FrameCrew::Lead lead(*crew, painter, raster);
+    TraversalPasses passes(context_.ui, lead, settings_.mode, rects, dx, dy, increment, statistics_);
     passes.Run();
+    lead.Close();
     progress_ = passes.progress();
 }
 

@@ -10,6 +10,7 @@
 namespace vistagon {
 
 class CTGAFile;
+class FrameCrew;
 class Projector;
 
 enum class FrameOutcome {
@@ -42,10 +43,11 @@ public:
                              const std::function<void()>& redraw = {});
 
     // The same in steps, for a frame that several renderers draw at once, each
-    // with its own projector on the same camera: one clears, every one draws
-    // its band, then the one that cleared finishes (after the others are done).
+    // with its own projector on the same camera: the lead (member 0 of the
+    // crew) clears, every member draws with the crew, then the lead finishes.
+    // The lead's Draw returns once every member is done with the picture.
     void Clear(CTGAFile& output) const;
-    void Draw(CTGAFile& output, double dustDistance, RowBand band = {});
+    void Draw(CTGAFile& output, double dustDistance, FrameCrew* crew = nullptr, int member = 0);
     FrameOutcome Finish(CTGAFile& output, const std::string& fileName, const std::function<void()>& redraw);
 
     const FrameStatistics& statistics() const { return statistics_; }

@@ -1,6 +1,6 @@
 #include "render/Projector.h"
 
-#include "render/TriangleRaster.h"
+#include "render/TriangleTarget.h"
 
 #include <cmath>
 
@@ -137,7 +137,7 @@ ScreenPoint Projector::Project(const Vec4& point) const
 }
 
 bool Projector::DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
-                             const Vec4& n2, double fog, TriangleRaster& raster) const
+                             const Vec4& n2, double fog, TriangleTarget& raster) const
 {
     if (!Faces(p0, p1, p2)) return false;
     return DrawProjected(p0, p1, p2, n0, n1, n2, Project(p0), Project(p1), Project(p2), fog, raster);
@@ -152,7 +152,7 @@ bool Projector::Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const
 
 bool Projector::DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
                               const Vec4& n2, const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2,
-                              double fog, TriangleRaster& raster) const
+                              double fog, TriangleTarget& raster) const
 {
     if (!s0.onScreen || !s1.onScreen || !s2.onScreen) return false;
     RasterVertex vertices[3] = {{s0.x, s0.y, &p0, &n0}, {s1.x, s1.y, &p1, &n1}, {s2.x, s2.y, &p2, &n2}};

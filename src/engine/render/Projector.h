@@ -10,7 +10,7 @@
 namespace vistagon {
 
 class CTGAFile;
-class TriangleRaster;
+class TriangleTarget;
 
 // Where a terrain point falls in the picture, rounded down; not onScreen when
 // behind the eye or beyond the screen limit, which drops every triangle it is in.
@@ -62,7 +62,7 @@ public:
     // Culls and projects one terrain triangle and hands it to the raster; true
     // when it was handed on.
     bool DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
-                      double fog, TriangleRaster& raster) const;
+                      double fog, TriangleTarget& raster) const;
     // The same in steps, for cells that share their corners' projections:
     // whether the triangle faces the eye, where a corner falls, and the hand-over
     // of a facing triangle (false when a corner is off screen).
@@ -70,7 +70,7 @@ public:
     ScreenPoint Project(const Vec4& point) const;
     bool DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
                        const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2, double fog,
-                       TriangleRaster& raster) const;
+                       TriangleTarget& raster) const;
 
     // The texture lookups of the current triangle (column and projected row of a pixel).
     void PrepareTexturePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2) { texture_.PreparePlane(p0, p1, p2, eye_); }

@@ -3,7 +3,7 @@
 #include "platform/RowProgress.h"
 #include "platform/Truncate.h"
 #include "platform/UserInteraction.h"
-#include "render/CellPainter.h"
+#include "render/CellSink.h"
 #include "render/FrameRenderer.h"
 
 #include <algorithm>
@@ -55,7 +55,7 @@ TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, do
     return q;
 }
 
-TraversalPasses::TraversalPasses(UserInteraction& ui, CellPainter& painter, RenderMode mode,
+TraversalPasses::TraversalPasses(UserInteraction& ui, CellSink& painter, RenderMode mode,
                                  const TraversalRects& rects, double dx, double dy, double progressIncrement,
                                  FrameStatistics& statistics)
     : ui_(ui), painter_(painter), mode_(mode), q_(rects), dx_(dx), dy_(dy), increment_(progressIncrement),

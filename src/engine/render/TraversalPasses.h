@@ -7,7 +7,7 @@
 
 namespace vistagon {
 
-class CellPainter;
+class CellSink;
 class UserInteraction;
 struct FrameStatistics;
 
@@ -32,7 +32,7 @@ TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, do
 // the user cancels (the observer's row and column passes always finish).
 class TraversalPasses {
 public:
-    TraversalPasses(UserInteraction& ui, CellPainter& painter, RenderMode mode, const TraversalRects& rects, double dx,
+    TraversalPasses(UserInteraction& ui, CellSink& painter, RenderMode mode, const TraversalRects& rects, double dx,
                     double dy, double progressIncrement, FrameStatistics& statistics);
 
     void Run();
@@ -61,7 +61,7 @@ private:
     void ShowProgress();
 
     UserInteraction& ui_;
-    CellPainter& painter_;
+    CellSink& painter_;
     RenderMode mode_;
     TraversalRects q_;
     double dx_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/Bgr.h"
+#include "render/TriangleTarget.h"
 #include "render/Vec4.h"
 
 #include <cstddef>
@@ -22,20 +23,11 @@ struct RowBand {
     bool Owns(int imageRow) const { return count == 1 || (imageRow / kRows) % count == index; }
 };
 
-// One corner of a projected triangle: its pixel position (row growing
-// downward), terrain point and normal.
-struct RasterVertex {
-    int x = 0;
-    int y = 0;
-    const Vec4* point = nullptr;
-    const Vec4* normal = nullptr;
-};
-
 // Scan-converts and shades the triangles of one frame into the output image:
 // normals interpolated in screen space, diffuse light, the cell's haze and the
 // projector's texture (nearest, or filtered in high quality). No depth test:
 // the triangle drawn last wins.
-class TriangleRaster {
+class TriangleRaster final : public TriangleTarget {
 public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
     // Only the band's image rows are written; every band steps the edges alike, so
@@ -43,7 +35,7 @@ public:
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
                    RowBand band = {});
 
-    void Draw(RasterVertex (&vertices)[3], double fog);
+    void Draw(RasterVertex (&vertices)[3], double fog) override;
 
 private:
     // A normal component as a plane over the picture: a * X + b * Y + d.

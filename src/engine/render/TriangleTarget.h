@@ -1,0 +1,25 @@
+#pragma once
+
+#include "render/Vec4.h"
+
+namespace vistagon {
+
+// One corner of a projected triangle: its pixel position (row growing
+// downward), terrain point and normal.
+struct RasterVertex {
+    int x = 0;
+    int y = 0;
+    const Vec4* point = nullptr;
+    const Vec4* normal = nullptr;
+};
+
+// Where a cell's projected triangles go: straight into the picture, or into a
+// list that several threads draw from later.
+class TriangleTarget {
+public:
+    virtual ~TriangleTarget() = default;
+    // May reorder the vertices.
+    virtual void Draw(RasterVertex (&vertices)[3], double fog) = 0;
+};
+
+}  // namespace vistagon

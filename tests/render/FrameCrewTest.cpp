@@ -1,0 +1,149 @@
+#include "render/FrameCrew.h"
+
+#include "RenderFixture.h"
+#include "render/FrameRenderer.h"
+#include "render/Projector.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace vistagon {
+namespace {
+
+using test::TestContext;
+
+constexpr int kWidth = 96;
+constexpr int kHeight = 72;
+constexpr int kNodes = 161;
+
+// Rolling hills of 160 x 160 cells seen obliquely: far more cells than the
+// crew keeps in flight, so its batches go round several times.
+struct ObliqueHills {
+    TestContext t;
+    std::unique_ptr<ElevationGrid> grid = test::MakeElevation(t.context, kNodes, kNodes, [](int x, int y) {
+        return static_cast<int>(40 * std::sin(x * 0.11) * std::cos(y * 0.07) + 3 * ((x * 7 + y * 13) % 5));
+    });
+    std::unique_ptr<CTGAFile> texture = test::MakeImage(t.context, 40, 40, [](int x, int y) {
+        return Bgr{static_cast<uint8_t>(x * 6), static_cast<uint8_t>(y * 6), static_cast<uint8_t>((x ^ y) * 8)};
+    });
+    RenderSettings settings = test::SettingsFor(*grid, kWidth, kHeight, kNodes - 1);
+    FrameCamera camera;
+
+    ObliqueHills()
+    {
+        settings.light = Vec4::Direction(-0.4, 0.5, 0.77);
+        settings.light.Normalize();
+        settings.texture = texture.get();
+        camera.position = Vec4::Point(80.5, -20.5, 60);
+        camera.pitch = -15;
+        camera.heading = 8;
+        camera.focalLength = 80;
+        camera.dustDistance = 150;
+    }
+
+    // One member: its own projector and renderer on the shared grid and texture.
+    struct Member {
+        Member(ObliqueHills& scene)
+            : projector(scene.t.context, scene.settings.light, kWidth, kHeight),
+              renderer(scene.t.context, projector, scene.settings)
+        {
+            projector.SetTexture(scene.texture.get());
+            projector.SetCamera(scene.camera);
+        }
+        Projector projector;
+        FrameRenderer renderer;
+    };
+
+    std::unique_ptr<CTGAFile> Picture()
+    {
+        auto picture = test::MakeImage(t.context, kWidth, kHeight, [](int, int) { return Bgr{}; });
+        Member(*this).renderer.Clear(*picture);
+        return picture;
+    }
+
+    std::unique_ptr<CTGAFile> DrawnAlone()
+    {
+        auto picture = Picture();
+        Member(*this).renderer.Draw(*picture, camera.dustDistance);
+        return picture;
+    }
+
+    // Members 1 and up serve on threads of their own (without painter when abstaining).
+    std::unique_ptr<CTGAFile> DrawnByCrew(int members, bool othersAbstain = false)
+    {
+        auto picture = Picture();
+        FrameCrew crew(members);
+        crew.Begin();
+        std::vector<std::unique_ptr<Member>> others;
+        for (int k = 1; k < members; ++k) others.push_back(std::make_unique<Member>(*this));
+        std::vector<std::jthread> threads;
+        for (int k = 1; k < members; ++k) {
+            FrameRenderer& renderer = others[static_cast<size_t>(k - 1)]->renderer;
+            threads.emplace_back([&, k] {
+                if (othersAbstain)
+                    crew.Serve(nullptr, nullptr);
+                else
+                    renderer.Draw(*picture, camera.dustDistance, &crew, k);
+            });
+        }
+        Member(*this).renderer.Draw(*picture, camera.dustDistance, &crew, 0);
+        threads.clear();
+        return picture;
+    }
+};
+
+void ExpectSamePixels(const CTGAFile& expected, const CTGAFile& actual, const std::string& what)
+{
+    int differing = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (!(expected.GetPixel(x, y) == actual.GetPixel(x, y))) ++differing;
+    EXPECT_EQ(differing, 0) << what;
+}
+
+TEST(FrameCrewTest, CrewsOfEverySizeDrawTheBytesOfOneRenderer)
+{
+    for (const bool highQuality : {false, true}) {
+        for (const RenderMode mode : {RenderMode::Final, RenderMode::Raw}) {
+            ObliqueHills scene;
+            scene.settings.highQuality = highQuality;
+            scene.settings.mode = mode;
+            const auto alone = scene.DrawnAlone();
+            int terrain = 0;
+            const Bgr sky = scene.Picture()->GetPixel(0, 0);
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < kWidth; ++x) terrain += alone->GetPixel(x, y) == sky ? 0 : 1;
+            ASSERT_GT(terrain, kWidth * kHeight / 3) << "the hills fill much of the picture";
+            for (const int members : {2, 3, 4})
+                ExpectSamePixels(*alone, *scene.DrawnByCrew(members),
+                                 std::to_string(members) + " members, HQ " + std::to_string(highQuality) + ", mode " +
+                                     std::to_string(static_cast<int>(mode)));
+        }
+    }
+}
+
+// The others' rows stay as cleared, the lead's are complete, and the lead does not wait forever.
+TEST(FrameCrewTest, MembersThatCannotDrawLeaveTheLeadItsOwnRows)
+{
+    ObliqueHills scene;
+    const auto alone = scene.DrawnAlone();
+    const auto cleared = scene.Picture();
+    const auto drawn = scene.DrawnByCrew(2, true);
+    int leadRowsDrawn = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        const bool lead = RowBand{0, 2}.Owns(y);
+        for (int x = 0; x < kWidth; ++x) {
+            const Bgr expected = lead ? alone->GetPixel(x, y) : cleared->GetPixel(x, y);
+            ASSERT_EQ(drawn->GetPixel(x, y), expected) << x << ", " << y;
+            if (lead && !(expected == cleared->GetPixel(x, y))) ++leadRowsDrawn;
+        }
+    }
+    EXPECT_GT(leadRowsDrawn, 0);
+}
+
+}  // namespace
+}  // namespace vistagon

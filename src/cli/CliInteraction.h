@@ -22,6 +22,7 @@ public:
     bool IsCancelled() const override;
 
     TerminalProgress& progress() { return progress_; }
+    bool assumeYes() const { return assumeYes_; }
     // Routes SIGINT (Ctrl+C) and SIGTERM to the cancel flag.
     static void InstallInterruptHandler();
     static void RequestCancel();

@@ -1,16 +1,14 @@
 #include "Commands.h"
 
-#ifdef VISTAGON_HAVE_GDAL
 #include "import/gdal/GdalImportJob.h"
 #include "import/gdal/GdalSummaryText.h"
-#endif
 
 #include <cmath>
 #include <cstdio>
 
-namespace vistagon::cli {
+// Linked only into vistagon-cli-gdal, which vistagon-cli hands "import gdal" to.
 
-#ifdef VISTAGON_HAVE_GDAL
+namespace vistagon::cli {
 
 namespace {
 
@@ -65,16 +63,5 @@ int RunImportGdal(CliSession& session, const std::vector<std::string>& words)
     std::fputs(GdalSummaryText(job.summary(), options).c_str(), session.out);
     return kSuccess;
 }
-
-#else
-
-int RunImportGdal(CliSession&, const std::vector<std::string>&)
-{
-    std::fprintf(stderr, "vistagon-cli import gdal: this vistagon-cli was built without GDAL; install libgdal-dev "
-                         "and configure again (CMake option VISTAGON_GDAL)\n");
-    return kFailure;
-}
-
-#endif
 
 }  // namespace vistagon::cli

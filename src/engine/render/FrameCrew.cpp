@@ -1,6 +1,7 @@
 #include "render/FrameCrew.h"
 
 #include "render/CellPainter.h"
+#include "render/TriangleRaster.h"
 
 #include <algorithm>
 
@@ -53,7 +54,7 @@ void FrameCrew::Fail()
     if (!failure_) failure_ = std::current_exception();
 }
 
-void FrameCrew::Reuse(size_t batch, CellPainter& painter, TriangleTarget& band, size_t& drawn)
+void FrameCrew::Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn)
 {
     if (batch >= kRing) {
         const size_t old = batch - kRing;
@@ -63,13 +64,13 @@ void FrameCrew::Reuse(size_t batch, CellPainter& painter, TriangleTarget& band, 
     Slot(batch).Reset();
 }
 
-void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter)
+void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& raster)
 {
     for (;;) {
         const size_t piece = batch.nextPiece.fetch_add(1, std::memory_order_relaxed);
         if (piece >= batch.pieceCount) return;
-        TriangleList& list = batch.pieces[piece];
-        list.Clear();
+        TriangleList& list = batch.pieces[piece].triangles;
+        list.Begin(raster);
         if (!failed_.load(std::memory_order_relaxed)) {
             try {
                 painter.SetTarget(list);
@@ -88,14 +89,14 @@ void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter)
     }
 }
 
-void FrameCrew::DrawBatch(size_t index, CellPainter* painter, TriangleTarget* band)
+void FrameCrew::DrawBatch(size_t index, CellPainter* painter, TriangleRaster* band)
 {
     Batch& batch = Slot(index);
-    if (painter != nullptr) PaintPieces(batch, *painter);
+    if (painter != nullptr && band != nullptr) PaintPieces(batch, *painter, *band);
     WaitUntilAtLeast(batch.piecesDone, batch.pieceCount);
     if (band != nullptr && !failed_.load(std::memory_order_relaxed)) {
         try {
-            for (size_t piece = 0; piece < batch.pieceCount; ++piece) batch.pieces[piece].Replay(*band);
+            for (size_t piece = 0; piece < batch.pieceCount; ++piece) batch.pieces[piece].triangles.Replay(*band);
         } catch (...) {
             Fail();
         }
@@ -108,7 +109,7 @@ void FrameCrew::WaitUntilDrawnByAll(const Batch& batch) const
     WaitUntilAtLeast(batch.drawnBy, members_);
 }
 
-void FrameCrew::Serve(CellPainter* painter, TriangleTarget* band)
+void FrameCrew::Serve(CellPainter* painter, TriangleRaster* band)
 {
     for (size_t batch = 0;; ++batch) {
         size_t state = state_.load(std::memory_order_acquire);
@@ -121,7 +122,7 @@ void FrameCrew::Serve(CellPainter* painter, TriangleTarget* band)
     }
 }
 
-FrameCrew::Lead::Lead(FrameCrew& crew, CellPainter& painter, TriangleTarget& band)
+FrameCrew::Lead::Lead(FrameCrew& crew, CellPainter& painter, TriangleRaster& band)
     : crew_(crew), painter_(painter), band_(band)
 {
 }
@@ -153,7 +154,7 @@ void FrameCrew::Lead::Publish()
     Raise(crew_.state_, size_t{2});
     ++filling_;
     open_ = false;
-    crew_.PaintPieces(batch, painter_);
+    crew_.PaintPieces(batch, painter_, band_);
     for (; drawn_ + kLeadLag < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_);
 }
 

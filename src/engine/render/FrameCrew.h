@@ -12,6 +12,7 @@
 namespace vistagon {
 
 class CellPainter;
+class TriangleRaster;
 
 // Several threads drawing one frame. The lead walks the cells in the painter's
 // order and queues them in batches; the members paint the pieces of each
@@ -35,7 +36,7 @@ public:
     class Lead final : public CellSink {
     public:
         // painter and band: the lead's own, as for every member.
-        Lead(FrameCrew& crew, CellPainter& painter, TriangleTarget& band);
+        Lead(FrameCrew& crew, CellPainter& painter, TriangleRaster& band);
         // Closes (swallowing what a member threw) when the walk was left by an exception.
         ~Lead() override;
         Lead(const Lead&) = delete;
@@ -51,7 +52,7 @@ public:
 
         FrameCrew& crew_;
         CellPainter& painter_;
-        TriangleTarget& band_;
+        TriangleRaster& band_;
         size_t filling_ = 0;  // the batch the walk is filling
         bool open_ = false;   // its slot is taken and has cells
         size_t drawn_ = 0;    // batches the lead has drawn its rows of
@@ -60,7 +61,7 @@ public:
 
     // Any other member's whole frame, until the lead closes. Without painter
     // and band it only keeps the count (a member that could not set up).
-    void Serve(CellPainter* painter, TriangleTarget* band);
+    void Serve(CellPainter* painter, TriangleRaster* band);
 
 private:
     static constexpr size_t kPieceCells = 64;
@@ -78,30 +79,35 @@ private:
         double y;
         StencilStep step;
     };
+    // What members write at once sits on cache lines of its own.
+    static constexpr size_t kLine = 64;
+    struct alignas(kLine) Piece {
+        TriangleList triangles;
+    };
     struct Batch {
         std::vector<Cell> cells;
-        std::array<TriangleList, kPieces> pieces;
         size_t pieceCount = 0;
-        std::atomic<size_t> nextPiece{0};
-        std::atomic<size_t> piecesDone{0};
-        std::atomic<int> drawnBy{0};
+        std::array<Piece, kPieces> pieces;
+        alignas(kLine) std::atomic<size_t> nextPiece{0};
+        alignas(kLine) std::atomic<size_t> piecesDone{0};
+        alignas(kLine) std::atomic<int> drawnBy{0};
 
         void Reset();
     };
 
     Batch& Slot(size_t batch) { return ring_[batch % kRing]; }
     // Makes batch's slot free, drawing the lead's part of the batch it held.
-    void Reuse(size_t batch, CellPainter& painter, TriangleTarget& band, size_t& drawn);
-    void PaintPieces(Batch& batch, CellPainter& painter);
+    void Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn);
+    void PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& raster);
     // Paints what is left of the batch, waits for its pieces and draws them into band.
-    void DrawBatch(size_t batch, CellPainter* painter, TriangleTarget* band);
+    void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band);
     void WaitUntilDrawnByAll(const Batch& batch) const;
     void Fail();
 
     int members_;
     std::array<Batch, kRing> ring_;
     // Twice the batches published, plus one once the lead has closed.
-    std::atomic<size_t> state_{0};
+    alignas(kLine) std::atomic<size_t> state_{0};
     std::atomic<bool> failed_{false};
     std::mutex failureLock_;
     std::exception_ptr failure_;

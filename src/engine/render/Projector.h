@@ -73,7 +73,11 @@ public:
                        TriangleTarget& raster) const;
 
     // The texture lookups of the current triangle (column and projected row of a pixel).
-    void PrepareTexturePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2) { texture_.PreparePlane(p0, p1, p2, eye_); }
+    TexturePlane TexturePlaneThrough(const Vec4& p0, const Vec4& p1, const Vec4& p2) const
+    {
+        return TextureLookup::PlaneThrough(p0, p1, p2, eye_);
+    }
+    void SetTexturePlane(const TexturePlane& plane) { texture_.SetPlane(plane); }
     Bgr TextureSampleNearest(double column, double row) const { return texture_.Nearest(*this, column, row); }
     Bgr TextureSampleFiltered(double column, double row) { return texture_.Filtered(*this, column, row); }
 
@@ -113,9 +117,10 @@ private:
 inline bool TextureLookup::Hit(const Projector& projector, double column, double row, double& x, double& y) const
 {
     const Vec4 ray = projector.RayThroughPixel(column, row);
-    const double denominator = ray.x * normal_.x + ray.y * normal_.y + ray.z * normal_.z;
+    const Vec4& normal = plane_.normal;
+    const double denominator = ray.x * normal.x + ray.y * normal.y + ray.z * normal.z;
     if (denominator == 0.0) return false;
-    const double t = offset_ / denominator;
+    const double t = plane_.offset / denominator;
     const Vec4& eye = projector.Position();
     x = eye.x + t * ray.x;
     y = eye.y + t * ray.y;

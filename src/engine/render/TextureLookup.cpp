@@ -9,11 +9,13 @@
 
 namespace vistagon {
 
-void TextureLookup::PreparePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye)
+TexturePlane TextureLookup::PlaneThrough(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye)
 {
-    normal_ = (p1 - p0).Cross(p2 - p0);
+    TexturePlane plane;
+    plane.normal = (p1 - p0).Cross(p2 - p0);
     const Vec4 toPlane = p0 - eye;
-    offset_ = toPlane.x * normal_.x + toPlane.y * normal_.y + toPlane.z * normal_.z;
+    plane.offset = toPlane.x * plane.normal.x + toPlane.y * plane.normal.y + toPlane.z * plane.normal.z;
+    return plane;
 }
 
 Bgr TextureLookup::Filtered(const Projector& projector, double column, double row)

@@ -10,6 +10,12 @@ namespace vistagon {
 
 class Projector;
 
+// The plane of a triangle as the texture lookups cut rays with it.
+struct TexturePlane {
+    Vec4 normal;
+    double offset = 0.0;  // (p0 - eye) . normal
+};
+
 // The texture of a job and the plane of the triangle being shaded: a pixel's
 // ray is cut with that plane and the hit's x and y address the texture, one
 // texel per terrain unit.
@@ -20,7 +26,8 @@ public:
     const CTGAFile* texture() const { return texture_; }
 
     // The per-triangle part of the hit computation.
-    void PreparePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye);
+    static TexturePlane PlaneThrough(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& eye);
+    void SetPlane(const TexturePlane& plane) { plane_ = plane; }
     // Where the ray through (column, row) meets the current plane; false when parallel to it.
     // Inline (defined beside the projector), with Nearest: the raster looks up one texel per pixel.
     bool Hit(const Projector& projector, double column, double row, double& x, double& y) const;
@@ -43,8 +50,7 @@ private:
 
     const CTGAFile* texture_ = nullptr;
     SampleWindow window_;
-    Vec4 normal_;
-    double offset_ = 0.0;  // (p0 - eye) . normal
+    TexturePlane plane_;
 };
 
 }  // namespace vistagon

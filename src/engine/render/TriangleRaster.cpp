@@ -78,29 +78,52 @@ void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading
     shading.nz = solve(n0.z, n1.z, n2.z);
 }
 
-void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
+void TriangleRaster::SortByRow(RasterVertex (&vertices)[3])
 {
-    // Stable sort by row, top of the picture first.
+    // Stable, top of the picture first.
     if (vertices[1].y < vertices[0].y) std::swap(vertices[0], vertices[1]);
     if (vertices[2].y < vertices[1].y) {
         std::swap(vertices[1], vertices[2]);
         if (vertices[1].y < vertices[0].y) std::swap(vertices[0], vertices[1]);
     }
+}
 
-    if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
-
-    Shading shading;
+// The set-up of sorted vertices.
+void TriangleRaster::Shade(const RasterVertex (&vertices)[3], double fog, Prepared& triangle) const
+{
+    for (int k = 0; k < 3; ++k) triangle.corners[k] = {vertices[k].x, vertices[k].y};
+    Shading& shading = triangle.shading;
     shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
     shading.keep = 1.0 - fog;
     PlaneGradients(vertices, shading);
     if (texture_ != nullptr)
-        projector_.PrepareTexturePlane(*vertices[0].point, *vertices[1].point, *vertices[2].point);
-
-    DrawLowerHalf(vertices, shading);
-    DrawUpperHalf(vertices, shading);
+        triangle.plane = projector_.TexturePlaneThrough(*vertices[0].point, *vertices[1].point, *vertices[2].point);
 }
 
-void TriangleRaster::DrawLowerHalf(const RasterVertex (&v)[3], const Shading& shading)
+void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
+{
+    SortByRow(vertices);
+    if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
+    Prepared triangle;
+    Shade(vertices, fog, triangle);
+    Fill(triangle);
+}
+
+void TriangleRaster::Prepare(RasterVertex (&vertices)[3], double fog, Prepared& triangle) const
+{
+    SortByRow(vertices);
+    Shade(vertices, fog, triangle);
+}
+
+void TriangleRaster::Fill(const Prepared& triangle)
+{
+    if (!OwnsAnyRow(triangle.corners[0].y, triangle.corners[2].y)) return;
+    if (texture_ != nullptr) projector_.SetTexturePlane(triangle.plane);
+    DrawLowerHalf(triangle.corners, triangle.shading);
+    DrawUpperHalf(triangle.corners, triangle.shading);
+}
+
+void TriangleRaster::DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading& shading)
 {
     const double towardMiddle = EdgeStep(v[1].x - v[2].x, v[2].y - v[1].y);
     const double towardTop = EdgeStep(v[0].x - v[2].x, v[2].y - v[0].y);
@@ -116,7 +139,7 @@ void TriangleRaster::DrawLowerHalf(const RasterVertex (&v)[3], const Shading& sh
     }
 }
 
-void TriangleRaster::DrawUpperHalf(const RasterVertex (&v)[3], const Shading& shading)
+void TriangleRaster::DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading& shading)
 {
     const double towardMiddle = EdgeStep(v[0].x - v[1].x, v[0].y - v[1].y);
     const double towardBottom = EdgeStep(v[0].x - v[2].x, v[0].y - v[2].y);

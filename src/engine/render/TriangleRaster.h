@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/Bgr.h"
+#include "render/TextureLookup.h"
 #include "render/TriangleTarget.h"
 #include "render/Vec4.h"
 
@@ -35,9 +36,6 @@ public:
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
                    RowBand band = {});
 
-    void Draw(RasterVertex (&vertices)[3], double fog) override;
-
-private:
     // A normal component as a plane over the picture: a * X + b * Y + d.
     struct Gradient {
         double a = 0.0;
@@ -51,10 +49,28 @@ private:
         int haze = 0;
         double keep = 1.0;
     };
+    // A triangle set up for scan conversion: what every band's rows need of it.
+    struct Prepared {
+        struct Corner {
+            int x = 0;
+            int y = 0;
+        };
+        Corner corners[3];  // top of the picture first
+        Shading shading;
+        TexturePlane plane;  // when textured
+    };
 
+    void Draw(RasterVertex (&vertices)[3], double fog) override;
+    // Draw in two steps: the set-up, the same whichever band draws it, and the band's rows.
+    void Prepare(RasterVertex (&vertices)[3], double fog, Prepared& triangle) const;
+    void Fill(const Prepared& triangle);
+
+private:
+    static void SortByRow(RasterVertex (&vertices)[3]);
+    void Shade(const RasterVertex (&vertices)[3], double fog, Prepared& triangle) const;
     static void PlaneGradients(const RasterVertex (&v)[3], Shading& shading);
-    void DrawLowerHalf(const RasterVertex (&v)[3], const Shading& shading);
-    void DrawUpperHalf(const RasterVertex (&v)[3], const Shading& shading);
+    void DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading& shading);
+    void DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading& shading);
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
     bool OwnsAnyRow(int top, int bottom) const;
     uint8_t* PixelAt(int column, int row) const;

@@ -49,6 +49,9 @@ TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4
     lastRow_ = yMax_;
     base_ = image_.PixelBase();
     stride_ = image_.Stride();
+    // Looked up per row: the band's own test divides.
+    ownedRows_.resize(static_cast<size_t>(std::max(image_.GetHeight(), 0)));
+    for (size_t r = 0; r < ownedRows_.size(); ++r) ownedRows_[r] = band_.Owns(static_cast<int>(r)) ? 1 : 0;
 }
 
 void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading)
@@ -133,7 +136,7 @@ void TriangleRaster::DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading
     double right = v[2].x;
     const int lastRow = std::max(v[1].y, yMin_);
     for (int row = v[2].y; row >= lastRow; --row) {
-        if (row <= yMax_) ShadeRow(row, left, right, shading);
+        if (Writes(row)) ShadeRow(row, left, right, shading);
         left += leftStep;
         right += rightStep;
     }
@@ -149,7 +152,7 @@ void TriangleRaster::DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading
     double right = v[0].x;
     const int lastRow = std::min(v[1].y, yMax_);
     for (int row = v[0].y; row <= lastRow; ++row) {
-        if (row >= yMin_) ShadeRow(row, left, right, shading);
+        if (Writes(row)) ShadeRow(row, left, right, shading);
         left += leftStep;
         right += rightStep;
     }
@@ -162,7 +165,7 @@ bool TriangleRaster::OwnsAnyRow(int top, int bottom) const
     const int first = std::max(top, firstRow_);
     const int last = std::min({bottom, lastRow_, first + band_.count * RowBand::kRows - 1});
     for (int row = first; row <= last; ++row)
-        if (band_.Owns(yMax_ - row)) return true;
+        if (ownedRows_[static_cast<size_t>(yMax_ - row)]) return true;
     return false;
 }
 
@@ -178,8 +181,6 @@ inline Bgr TriangleRaster::Texel(int column, int row)
 
 void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading)
 {
-    // Rows and columns outside the image would be dropped pixel by pixel; skip them whole.
-    if (row < firstRow_ || row > lastRow_ || !band_.Owns(yMax_ - row)) return;
     // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
     const int left = ClampedFloor(leftEdge, xMin_, xMax_ + 1);
     const int right = std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);

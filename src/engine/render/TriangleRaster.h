@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vistagon {
 
@@ -73,6 +74,11 @@ private:
     void DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading& shading);
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
     bool OwnsAnyRow(int top, int bottom) const;
+    // Rows outside the image or the band would be dropped pixel by pixel; they are skipped whole.
+    bool Writes(int row) const
+    {
+        return row >= firstRow_ && row <= lastRow_ && ownedRows_[static_cast<size_t>(yMax_ - row)];
+    }
     uint8_t* PixelAt(int column, int row) const;
     Bgr Texel(int column, int row);
 
@@ -93,6 +99,7 @@ private:
     int lastRow_;
     uint8_t* base_;
     size_t stride_;
+    std::vector<uint8_t> ownedRows_;  // by image row
 };
 
 }  // namespace vistagon

@@ -154,7 +154,9 @@ void FrameCrew::Lead::Publish()
     Raise(crew_.state_, size_t{2});
     ++filling_;
     open_ = false;
-    crew_.PaintPieces(batch, painter_, band_);
+    // The batch just handed out is left to the others, who would otherwise
+    // wait while the lead walks the next one; it helps with the earlier ones.
+    for (; helped_ + 1 < filling_; ++helped_) crew_.PaintPieces(crew_.Slot(helped_), painter_, band_);
     for (; drawn_ + kLeadLag < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_);
 }
 

@@ -55,6 +55,7 @@ public:
         TriangleRaster& band_;
         size_t filling_ = 0;  // the batch the walk is filling
         bool open_ = false;   // its slot is taken and has cells
+        size_t helped_ = 0;   // the first batch the lead may still paint pieces of
         size_t drawn_ = 0;    // batches the lead has drawn its rows of
         bool closed_ = false;
     };

@@ -164,7 +164,7 @@ void FrameScheduler::PumpOnThisThread()
     context_.ui.Pump();
     if (setup_.settings.mode == RenderMode::Preview || ++pumpsSinceClock_ < kPumpsPerClockRead) return;
     pumpsSinceClock_ = 0;
-    // The frame's other bands read the cancel flag through the relay.
+    // The frame's other members would put anything they ask through the relay.
     if (bands_ > 1) relay_.Serve();
     const auto now = std::chrono::steady_clock::now();
     if (now - lastRedraw_ < std::chrono::milliseconds(redrawIntervalMs_)) return;

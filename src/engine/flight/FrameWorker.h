@@ -30,9 +30,9 @@ enum class FrameResult { Finished, SaveFailed, Cancelled };
 class FrameWorker {
 public:
     // image: the window's image to draw into, or none to make one of the output
-    // size. bands: the threads that share each frame (Raw and Final), the
-    // others reading the cancel flag through relay. None when an image cannot
-    // be made (the image layer has said why).
+    // size. bands: the threads that share each frame (Raw and Final); this
+    // worker leads them, the others interact only through relay. None when an
+    // image cannot be made (the image layer has said why).
     static std::unique_ptr<FrameWorker> Create(AppContext& jobContext, const FrameSetup& setup,
                                                std::unique_ptr<WorkerInteraction> interaction, CTGAFile* image,
                                                int bands, UserInteraction& relay);

@@ -4,6 +4,8 @@
 #include "platform/TextFormat.h"
 #include "platform/messages/TextFileMessages.h"
 
+#include <algorithm>
+
 namespace vistagon {
 
 bool TextFileReader::Open(UserInteraction& ui, const std::string& path)
@@ -37,6 +39,16 @@ bool TextFileReader::ReadLine(std::string& line, size_t capacity)
 {
     line.clear();
     while (line.size() + 1 < capacity) {
+        if (next_ == end_ && !Refill()) break;
+        // A run of plain characters goes over at once; CR and LF go through Get.
+        const size_t limit = std::min(end_, next_ + (capacity - 1 - line.size()));
+        size_t stop = next_;
+        while (stop < limit && buffer_[stop] != '\n' && buffer_[stop] != '\r') ++stop;
+        if (stop > next_) {
+            line.append(&buffer_[next_], stop - next_);
+            next_ = stop;
+            continue;
+        }
         const int c = Get();
         if (c < 0) break;
         line.push_back(static_cast<char>(c));

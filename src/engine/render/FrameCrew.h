@@ -72,7 +72,7 @@ private:
     // batch make up for it on the next ones instead of waiting. The lead draws
     // its rows kLeadLag batches behind the one it has just handed out, so that
     // the others always have cells to paint while it draws.
-    static constexpr size_t kRing = 8;
+    static constexpr size_t kRing = 4;
     static constexpr size_t kLeadLag = kRing / 2;
 
     struct Cell {

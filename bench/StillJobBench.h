@@ -2,8 +2,10 @@
 
 // The oblique still as a whole render job: the scene file, the terrain and
 // texture files and the job itself, drawn with one and with two workers (the
-// second splitting the frame into bands), in alternating runs, wall-clock time.
+// second sharing the frame between two threads), and as two one-worker jobs at
+// once, in alternating runs, wall-clock time.
 
+#include "QuietInteraction.h"
 #include "flight/RenderJob.h"
 #include "image/CTGAFile.h"
 #include "image/ElevationGrid.h"
@@ -15,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace vistagon::bench {
@@ -59,7 +62,29 @@ inline double RunStillJob(AppContext& context, const SceneParameters& scene, con
     return seconds;
 }
 
-// Saves grid and texture beside stem, then prints the two job times and their ratio per size.
+// Two stills as separate one-worker jobs at the same time, on threads of their
+// own: what two cores of this machine give for work that shares nothing, the
+// ceiling of a frame shared by two threads.
+inline double RunTwoStillJobsAtOnce(AppContext& context, const SceneParameters& scene, const std::string& stem)
+{
+    SceneParameters second = scene;
+    second.OutputFileName = stem + "-other%03d.tga";
+    const FileRemover removeFrame(stem + "-other000.tga");
+    const FileRemover removeScript(stem + "-other.vgs");
+    const FileRemover removeProfile(stem + "-other.ini");
+    // The other job shares nothing with this one, its interaction and profile included.
+    QuietInteraction otherUi;
+    AppContext otherContext{otherUi, Profile(stem + "-other.ini")};
+    const auto start = std::chrono::steady_clock::now();
+    {
+        std::jthread other([&] { RunStillJob(otherContext, second, stem + "-other.vgs", 1); });
+        RunStillJob(context, scene, stem + "-still.vgs", 1);
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Saves grid and texture beside stem, then prints per size the two job times
+// and their ratio, and the throughput of two one-worker jobs at once.
 inline void CompareStillJobs(AppContext& context, ElevationGrid& grid, CTGAFile& texture, const std::string& stem,
                              int runs)
 {
@@ -67,21 +92,24 @@ inline void CompareStillJobs(AppContext& context, ElevationGrid& grid, CTGAFile&
     const FileRemover removeTerrain(stem + "-terrain.tga");
     const FileRemover removeTexture(stem + "-texture.tga");
     const FileRemover removeFrame(stem + "-still000.tga");
+    const FileRemover removeScript(stem + "-still.vgs");
     std::printf("\nOblique Final still as a render job, textured, 1024 x 1024 cells, HQ off, wall-clock seconds, "
                 "best of %d alternating runs\n",
                 runs);
-    std::printf("%-12s %10s %10s %8s\n", "size", "--jobs 1", "--jobs 2", "ratio");
+    std::printf("%-12s %10s %10s %8s %22s\n", "size", "--jobs 1", "--jobs 2", "ratio", "two jobs 1 at once");
     for (const auto& [width, height] : std::vector<std::pair<int, int>>{{640, 480}, {1920, 1080}}) {
         const SceneParameters scene = ObliqueStill(stem, width, height);
-        double best[2] = {0, 0};
+        double best[3] = {0, 0, 0};
         for (int run = 0; run < runs; ++run) {
-            for (int k = 0; k < 2; ++k) {
-                const double seconds = RunStillJob(context, scene, stem + "-still.vgs", k + 1);
+            for (int k = 0; k < 3; ++k) {
+                const double seconds = k < 2 ? RunStillJob(context, scene, stem + "-still.vgs", k + 1)
+                                             : RunTwoStillJobsAtOnce(context, scene, stem);
                 if (run == 0 || seconds < best[k]) best[k] = seconds;
             }
         }
         const std::string size = std::to_string(width) + " x " + std::to_string(height);
-        std::printf("%-12s %10.3f %10.3f %7.2fx\n", size.c_str(), best[0], best[1], best[0] / best[1]);
+        std::printf("%-12s %10.3f %10.3f %7.2fx %10.3f s, %5.2fx\n", size.c_str(), best[0], best[1], best[0] / best[1],
+                    best[2], 2 * best[0] / best[2]);
     }
 }
 

@@ -239,9 +239,10 @@ int main(int argc, char** argv)
     if (stillOnly) --argc, ++argv;
     const bool onceHighQuality = once && argc > 1 && std::strcmp(argv[1], "--hq") == 0;
     if (onceHighQuality) --argc, ++argv;
-    // A unique stem in the temporary folder; the frame and an (absent) profile go beside it.
+    // A unique stem in the temporary folder; the frame and the profile (which the jobs write) go beside it.
     const std::string stem = MakeTempFileName("VIST");
     FileRemover removeStem(stem);
+    FileRemover removeProfile(stem + ".ini");
     const std::string frame = argc > 1 ? std::string(argv[1]) : stem + ".tga";
     FileRemover removeFrame(argc > 1 ? std::string() : frame);
 

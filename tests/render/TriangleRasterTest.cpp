@@ -83,6 +83,20 @@ TEST(TriangleRasterTest, NormalsAreInterpolatedAcrossTheSpan)
     EXPECT_GT(scene.At(20, 10).b, scene.At(29, 10).b);
 }
 
+// Triangles come nearest first: a pixel keeps the first colour it gets.
+TEST(TriangleRasterTest, APixelKeepsTheFirstTriangleThatReachesIt)
+{
+    RasterScene scene;
+    scene.Draw(5, 5, 15, 5, 5, 15, kUp);  // white
+    scene.Draw(0, 0, 30, 0, 0, 30, kDown);  // black, behind and around it
+    EXPECT_EQ(scene.At(6, 6), (Bgr{255, 255, 255}));
+    EXPECT_EQ(scene.At(5, 15), (Bgr{255, 255, 255}));
+    EXPECT_EQ(scene.At(20, 2), (Bgr{0, 0, 0})) << "where the first one did not reach";
+    scene.Draw(6, 6, 8, 6, 6, 8, kDown, 1.0);  // wholly behind the white one
+    EXPECT_EQ(scene.At(6, 6), (Bgr{255, 255, 255}));
+    EXPECT_EQ(scene.At(7, 6), (Bgr{255, 255, 255}));
+}
+
 TEST(TriangleRasterTest, ClipsToThePictureAndIgnoresTrianglesBesideIt)
 {
     RasterScene scene;

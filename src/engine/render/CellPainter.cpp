@@ -28,8 +28,9 @@ void CellPainter::Paint(double x, double y, StencilStep step)
     const double fog = 1.0 - std::exp(-e);
     ++statistics_.cellsShaded;
 
-    DrawHalf(0, 2, 3, fog);
+    // Nearest first: the cell's triangles in the reverse of the painter's order.
     DrawHalf(0, 3, 1, fog);
+    DrawHalf(0, 2, 3, fog);
 }
 
 namespace {

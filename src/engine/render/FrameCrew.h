@@ -99,7 +99,7 @@ private:
     Batch& Slot(size_t batch) { return ring_[batch % kRing]; }
     // Makes batch's slot free, drawing the lead's part of the batch it held.
     void Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn);
-    void PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& raster);
+    void PaintPieces(Batch& batch, CellPainter& painter);
     // Paints what is left of the batch, waits for its pieces and draws them into band.
     void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band);
     void WaitUntilDrawnByAll(const Batch& batch) const;

@@ -95,10 +95,35 @@ bool TraversalPasses::Continues(const Sweep& sweep, double value)
 void TraversalPasses::Run()
 {
     progress_ = 0.0;
-    rowCounter_ = 0;
     if (!(dx_ > 0.0) || !(dy_ > 0.0) || !std::isfinite(dx_) || !std::isfinite(dy_)) return;
-    for (const Pass& pass : Plan())
-        if (!pass.skipped) RunPass(pass);
+    const std::vector<PassWalk> walks = Walks();
+    for (auto walk = walks.rbegin(); walk != walks.rend(); ++walk) RunPass(*walk);
+}
+
+// The rows and cells as the painter's order steps them (the values summed step
+// by step, so they can only be had forwards); Raw thinning counts the rows of
+// all passes together.
+std::vector<TraversalPasses::PassWalk> TraversalPasses::Walks() const
+{
+    std::vector<PassWalk> walks;
+    int rowCounter = 0;
+    for (const Pass& pass : Plan()) {
+        if (pass.skipped) continue;
+        PassWalk& walk = walks.emplace_back(PassWalk{pass, {}, {}});
+        const bool thinned = pass.thinned && mode_ == RenderMode::Raw;
+        for (double y = pass.rows.start; pass.rows.direction == 0 || Continues(pass.rows, y);
+             y += pass.rows.direction * dy_) {
+            walk.rows.push_back({y, thinned && rowCounter % 2 != 0});
+            ++rowCounter;
+            if (pass.rows.direction == 0) break;
+        }
+        for (double x = pass.cells.start; pass.cells.direction == 0 || Continues(pass.cells, x);
+             x += pass.cells.direction * dx_) {
+            walk.cells.push_back(x);
+            if (pass.cells.direction == 0) break;
+        }
+    }
+    return walks;
 }
 
 void TraversalPasses::ShowProgress()
@@ -106,34 +131,26 @@ void TraversalPasses::ShowProgress()
     ShowPercent(&ui_.Status(), TruncateToInt(progress_));
 }
 
-void TraversalPasses::RunPass(const Pass& pass)
+void TraversalPasses::RunPass(const PassWalk& walk)
 {
+    const Pass& pass = walk.pass;
     const bool thinned = pass.thinned && mode_ == RenderMode::Raw;
     const bool fullStencil = pass.fullStencil || mode_ == RenderMode::Raw;
-    const StencilStep shift = pass.cells.direction > 0 ? StencilStep::Right : StencilStep::Left;
-    for (double y = pass.rows.start; pass.rows.direction == 0 || Continues(pass.rows, y); y += pass.rows.direction * dy_) {
+    // Backwards, a row that went right goes left.
+    const StencilStep shift = pass.cells.direction > 0 ? StencilStep::Left : StencilStep::Right;
+    for (auto row = walk.rows.rbegin(); row != walk.rows.rend(); ++row) {
         ShowProgress();
         if (pass.testsCancel && ui_.IsCancelled()) return;
-        if (thinned && rowCounter_ % 2 != 0) {
-            ++rowCounter_;
-            continue;
-        }
-        int columnCounter = 0;
+        if (row->thinnedOut) continue;
         bool firstCell = true;
-        for (double x = pass.cells.start; pass.cells.direction == 0 || Continues(pass.cells, x);
-             x += pass.cells.direction * dx_) {
+        for (size_t column = walk.cells.size(); column-- > 0;) {
             progress_ += increment_;
             ++statistics_.cellsVisited;
-            if (!(thinned && columnCounter % 2 != 0)) {
-                ui_.Pump();
-                painter_.Paint(x, y, firstCell || fullStencil ? StencilStep::Full : shift);
-                firstCell = false;
-            }
-            ++columnCounter;
-            if (pass.cells.direction == 0) break;
+            if (thinned && column % 2 != 0) continue;
+            ui_.Pump();
+            painter_.Paint(walk.cells[column], row->y, firstCell || fullStencil ? StencilStep::Full : shift);
+            firstCell = false;
         }
-        ++rowCounter_;
-        if (pass.rows.direction == 0) break;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "render/VisibleRegion.h"
 
 #include <array>
+#include <vector>
 
 namespace vistagon {
 
@@ -26,10 +27,14 @@ using TraversalRects = std::array<TraversalRect, 4>;
 // observer's cell column and row.
 TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, double dx, double dy);
 
-// The painter's order: four quadrant passes from the far edges toward the
-// observer, then the observer's own column and row, its own cell last. Shows
-// "%d%%" at every row, pumps once per cell and stops at the next row once
-// the user cancels (the observer's row and column passes always finish).
+// The painter's order walked backwards, nearest first: the painter's order is
+// four quadrant passes from the far edges toward the observer, then the
+// observer's own column and row, its own cell last; the walk takes the passes,
+// their rows and their cells in the reverse of that order, and the raster
+// keeps the first colour a pixel gets, which is the one the painter's order
+// leaves last. Shows "%d%%" at every row, pumps once per cell and stops at the
+// next row once the user cancels (the observer's row and column passes always
+// finish).
 class TraversalPasses {
 public:
     TraversalPasses(UserInteraction& ui, CellSink& painter, RenderMode mode, const TraversalRects& rects, double dx,
@@ -55,8 +60,20 @@ private:
         bool fullStencil;  // every cell computes its stencil afresh
     };
 
+    // A pass's rows and cells in the painter's order, which the walk takes backwards.
+    struct Row {
+        double y;
+        bool thinnedOut;  // Raw thinning skips it
+    };
+    struct PassWalk {
+        Pass pass;
+        std::vector<Row> rows;
+        std::vector<double> cells;
+    };
+
     std::array<Pass, 8> Plan() const;
-    void RunPass(const Pass& pass);
+    std::vector<PassWalk> Walks() const;
+    void RunPass(const PassWalk& walk);
     static bool Continues(const Sweep& sweep, double value);
     void ShowProgress();
 
@@ -69,7 +86,6 @@ private:
     double increment_;
     FrameStatistics& statistics_;
     double progress_ = 0.0;
-    int rowCounter_ = 0;
 };
 
 }  // namespace vistagon

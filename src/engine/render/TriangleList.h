@@ -1,35 +1,32 @@
 #pragma once
 
-#include "render/TriangleRaster.h"
 #include "render/TriangleTarget.h"
 
 #include <vector>
 
 namespace vistagon {
 
-// Triangles set up for scan conversion and kept in the order they came, so
-// that the bands of several threads can draw them later.
+// Triangles kept in the order they came, with copies of their points and
+// normals, to be drawn later by one or several targets.
 class TriangleList final : public TriangleTarget {
 public:
-    // Empties the list; the triangles that follow are set up by raster.
-    void Begin(const TriangleRaster& raster)
-    {
-        triangles_.clear();
-        raster_ = &raster;
-    }
-    void Draw(RasterVertex (&vertices)[3], double fog) override
-    {
-        raster_->Prepare(vertices, fog, triangles_.emplace_back());
-    }
-    // Draws every triangle into band's rows, in order.
-    void Replay(TriangleRaster& band) const
-    {
-        for (const TriangleRaster::Prepared& triangle : triangles_) band.Fill(triangle);
-    }
+    void Draw(RasterVertex (&vertices)[3], double fog) override;
+
+    void Clear() { triangles_.clear(); }
+    size_t size() const { return triangles_.size(); }
+    // Hands every triangle to target, in order.
+    void Replay(TriangleTarget& target) const;
 
 private:
-    const TriangleRaster* raster_ = nullptr;
-    std::vector<TriangleRaster::Prepared> triangles_;
+    struct Triangle {
+        int x[3];
+        int y[3];
+        Vec4 point[3];
+        Vec4 normal[3];
+        double fog;
+    };
+
+    std::vector<Triangle> triangles_;
 };
 
 }  // namespace vistagon

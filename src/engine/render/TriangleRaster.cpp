@@ -52,6 +52,8 @@ TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4
     // Looked up per row: the band's own test divides.
     ownedRows_.resize(static_cast<size_t>(std::max(image_.GetHeight(), 0)));
     for (size_t r = 0; r < ownedRows_.size(); ++r) ownedRows_[r] = band_.Owns(static_cast<int>(r)) ? 1 : 0;
+    takenStride_ = static_cast<size_t>(std::max(image_.GetWidth(), 0));
+    taken_.assign(takenStride_ * ownedRows_.size(), 0);
 }
 
 void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading)
@@ -91,43 +93,44 @@ void TriangleRaster::SortByRow(RasterVertex (&vertices)[3])
     }
 }
 
-// The set-up of sorted vertices.
-void TriangleRaster::Shade(const RasterVertex (&vertices)[3], double fog, Prepared& triangle) const
-{
-    for (int k = 0; k < 3; ++k) triangle.corners[k] = {vertices[k].x, vertices[k].y};
-    Shading& shading = triangle.shading;
-    shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
-    shading.keep = 1.0 - fog;
-    PlaneGradients(vertices, shading);
-    if (texture_ != nullptr)
-        triangle.plane = projector_.TexturePlaneThrough(*vertices[0].point, *vertices[1].point, *vertices[2].point);
-}
-
 void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
 {
     SortByRow(vertices);
     if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
-    Prepared triangle;
-    Shade(vertices, fog, triangle);
-    Fill(triangle);
+    const Corner corners[3] = {{vertices[0].x, vertices[0].y}, {vertices[1].x, vertices[1].y},
+                               {vertices[2].x, vertices[2].y}};
+    if (Hidden(corners)) return;
+
+    Shading shading;
+    shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
+    shading.keep = 1.0 - fog;
+    PlaneGradients(vertices, shading);
+    if (texture_ != nullptr)
+        projector_.SetTexturePlane(
+            projector_.TexturePlaneThrough(*vertices[0].point, *vertices[1].point, *vertices[2].point));
+    ForEachSpan(corners, [&](int row, double left, double right) {
+        ShadeRow(row, left, right, shading);
+        return true;
+    });
 }
 
-void TriangleRaster::Prepare(RasterVertex (&vertices)[3], double fog, Prepared& triangle) const
+template <typename Span>
+bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
 {
-    SortByRow(vertices);
-    Shade(vertices, fog, triangle);
-}
-
-void TriangleRaster::Fill(const Prepared& triangle)
-{
-    if (!OwnsAnyRow(triangle.corners[0].y, triangle.corners[2].y)) return;
-    if (texture_ != nullptr) projector_.SetTexturePlane(triangle.plane);
-    DrawLowerHalf(triangle.corners, triangle.shading);
-    DrawUpperHalf(triangle.corners, triangle.shading);
-}
-
-void TriangleRaster::DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading& shading)
-{
+    {
+        const double towardMiddle = EdgeStep(v[0].x - v[1].x, v[0].y - v[1].y);
+        const double towardBottom = EdgeStep(v[0].x - v[2].x, v[0].y - v[2].y);
+        const double leftStep = std::min(towardMiddle, towardBottom);
+        const double rightStep = std::max(towardMiddle, towardBottom);
+        double left = v[0].x;
+        double right = v[0].x;
+        const int lastRow = std::min(v[1].y, yMax_);
+        for (int row = v[0].y; row <= lastRow; ++row) {
+            if (Writes(row) && !span(row, left, right)) return false;
+            left += leftStep;
+            right += rightStep;
+        }
+    }
     const double towardMiddle = EdgeStep(v[1].x - v[2].x, v[2].y - v[1].y);
     const double towardTop = EdgeStep(v[0].x - v[2].x, v[2].y - v[0].y);
     const double leftStep = std::min(towardMiddle, towardTop);
@@ -136,26 +139,55 @@ void TriangleRaster::DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading
     double right = v[2].x;
     const int lastRow = std::max(v[1].y, yMin_);
     for (int row = v[2].y; row >= lastRow; --row) {
-        if (Writes(row)) ShadeRow(row, left, right, shading);
+        if (Writes(row) && !span(row, left, right)) return false;
         left += leftStep;
         right += rightStep;
     }
+    return true;
 }
 
-void TriangleRaster::DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading& shading)
+// Every span lies within the corners' columns (give or take the rounding of
+// the edge sums), so a taken box around them settles most hidden triangles
+// without walking their edges.
+bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
 {
-    const double towardMiddle = EdgeStep(v[0].x - v[1].x, v[0].y - v[1].y);
-    const double towardBottom = EdgeStep(v[0].x - v[2].x, v[0].y - v[2].y);
-    const double leftStep = std::min(towardMiddle, towardBottom);
-    const double rightStep = std::max(towardMiddle, towardBottom);
-    double left = v[0].x;
-    double right = v[0].x;
-    const int lastRow = std::min(v[1].y, yMax_);
-    for (int row = v[0].y; row <= lastRow; ++row) {
-        if (Writes(row)) ShadeRow(row, left, right, shading);
-        left += leftStep;
-        right += rightStep;
+    const int left = std::max(xMin_, std::min({v[0].x, v[1].x, v[2].x}) - 1);
+    const int right = std::min(lastColumn_, std::max({v[0].x, v[1].x, v[2].x}) + 1);
+    if (left > right) return true;
+    const int top = std::max(v[0].y, firstRow_);
+    const int bottom = std::min(v[2].y, lastRow_);
+    for (int row = top; row <= bottom; ++row) {
+        if (!ownedRows_[static_cast<size_t>(yMax_ - row)]) continue;
+        const uint8_t* taken = TakenAt(left, row);
+        for (int column = left; column <= right; ++column, ++taken)
+            if (*taken == 0) return false;
     }
+    return true;
+}
+
+bool TriangleRaster::Hidden(const Corner (&v)[3]) const
+{
+    if (BoxTaken(v)) return true;
+    return ForEachSpan(v, [this](int row, double leftEdge, double rightEdge) {
+        const int left = SpanStart(leftEdge);
+        const int right = SpanEnd(rightEdge);
+        if (left > right) return true;
+        const uint8_t* taken = TakenAt(left, row);
+        for (int column = left; column <= right; ++column, ++taken)
+            if (*taken == 0) return false;
+        return true;
+    });
+}
+
+// Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
+int TriangleRaster::SpanStart(double leftEdge) const
+{
+    return ClampedFloor(leftEdge, xMin_, xMax_ + 1);
+}
+
+int TriangleRaster::SpanEnd(double rightEdge) const
+{
+    return std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);
 }
 
 // A triangle wholly in other bands' rows needs no shading set up here.
@@ -179,11 +211,28 @@ inline Bgr TriangleRaster::Texel(int column, int row)
     return highQuality_ ? projector_.TextureSampleFiltered(column, row) : projector_.TextureSampleNearest(column, row);
 }
 
+void TriangleRaster::ShadePixel(uint8_t* pixel, int column, int row, double nx, double ny, double nz,
+                                const Shading& shading)
+{
+    const double keep = shading.keep;
+    const int haze = shading.haze;
+    const double cosine = (light_.x * nx + light_.y * ny + light_.z * nz) / std::sqrt(nx * nx + ny * ny + nz * nz);
+    if (cosine < 0.0) {
+        pixel[0] = pixel[1] = pixel[2] = static_cast<uint8_t>(std::clamp(haze, 0, 255));
+    } else if (texture_ != nullptr) {
+        const Bgr texel = Texel(column, row);
+        pixel[0] = ShadedByte(texel.b, cosine, keep, haze);
+        pixel[1] = ShadedByte(texel.g, cosine, keep, haze);
+        pixel[2] = ShadedByte(texel.r, cosine, keep, haze);
+    } else {
+        pixel[0] = pixel[1] = pixel[2] = ShadedByte(255.0, cosine, keep, haze);
+    }
+}
+
 void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading)
 {
-    // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
-    const int left = ClampedFloor(leftEdge, xMin_, xMax_ + 1);
-    const int right = std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);
+    const int left = SpanStart(leftEdge);
+    const int right = SpanEnd(rightEdge);
     if (left > right) return;
 
     double nx = shading.average.x, ny = shading.average.y, nz = shading.average.z;
@@ -192,24 +241,13 @@ void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const 
         ny = shading.ny.a * left + shading.ny.b * row + shading.ny.d;
         nz = shading.nz.a * left + shading.nz.b * row + shading.nz.d;
     }
-    const double keep = shading.keep;
-    const int haze = shading.haze;
-    const uint8_t hazeByte = static_cast<uint8_t>(std::clamp(haze, 0, 255));
     uint8_t* pixel = PixelAt(left, row);
-    for (int column = left; column <= right; ++column, pixel += 3) {
-        const double cosine =
-            (light_.x * nx + light_.y * ny + light_.z * nz) / std::sqrt(nx * nx + ny * ny + nz * nz);
-        if (cosine >= 0.0) {
-            if (texture_ != nullptr) {
-                const Bgr texel = Texel(column, row);
-                pixel[0] = ShadedByte(texel.b, cosine, keep, haze);
-                pixel[1] = ShadedByte(texel.g, cosine, keep, haze);
-                pixel[2] = ShadedByte(texel.r, cosine, keep, haze);
-            } else {
-                pixel[0] = pixel[1] = pixel[2] = ShadedByte(255.0, cosine, keep, haze);
-            }
-        } else {
-            pixel[0] = pixel[1] = pixel[2] = hazeByte;
+    uint8_t* taken = TakenAt(left, row);
+    // The normal steps over taken pixels too: each pixel's sum is the one the whole span makes.
+    for (int column = left; column <= right; ++column, pixel += 3, ++taken) {
+        if (*taken == 0) {
+            *taken = 1;
+            ShadePixel(pixel, column, row, nx, ny, nz, shading);
         }
         if (!shading.flat) {
             nx += shading.nx.a;

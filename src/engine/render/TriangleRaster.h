@@ -1,7 +1,6 @@
 #pragma once
 
 #include "image/Bgr.h"
-#include "render/TextureLookup.h"
 #include "render/TriangleTarget.h"
 #include "render/Vec4.h"
 
@@ -28,7 +27,9 @@ struct RowBand {
 // Scan-converts and shades the triangles of one frame into the output image:
 // normals interpolated in screen space, diffuse light, the cell's haze and the
 // projector's texture (nearest, or filtered in high quality). No depth test:
-// the triangle drawn last wins.
+// triangles come nearest first, and the first to reach a pixel keeps it, as the
+// last would in the painter's order (a pixel's colour depends on its triangle
+// alone). A triangle whose pixels are all taken is not set up at all.
 class TriangleRaster final : public TriangleTarget {
 public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
@@ -37,6 +38,9 @@ public:
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
                    RowBand band = {});
 
+    void Draw(RasterVertex (&vertices)[3], double fog) override;
+
+private:
     // A normal component as a plane over the picture: a * X + b * Y + d.
     struct Gradient {
         double a = 0.0;
@@ -50,36 +54,40 @@ public:
         int haze = 0;
         double keep = 1.0;
     };
-    // A triangle set up for scan conversion: what every band's rows need of it.
-    struct Prepared {
-        struct Corner {
-            int x = 0;
-            int y = 0;
-        };
-        Corner corners[3];  // top of the picture first
-        Shading shading;
-        TexturePlane plane;  // when textured
+    struct Corner {
+        int x = 0;
+        int y = 0;
     };
 
-    void Draw(RasterVertex (&vertices)[3], double fog) override;
-    // Draw in two steps: the set-up, the same whichever band draws it, and the band's rows.
-    void Prepare(RasterVertex (&vertices)[3], double fog, Prepared& triangle) const;
-    void Fill(const Prepared& triangle);
-
-private:
     static void SortByRow(RasterVertex (&vertices)[3]);
-    void Shade(const RasterVertex (&vertices)[3], double fog, Prepared& triangle) const;
     static void PlaneGradients(const RasterVertex (&v)[3], Shading& shading);
-    void DrawLowerHalf(const Prepared::Corner (&v)[3], const Shading& shading);
-    void DrawUpperHalf(const Prepared::Corner (&v)[3], const Shading& shading);
+    // Calls span(row, leftEdge, rightEdge) for every row of the triangle this
+    // raster writes, the upper half's rows first (in the painter's order the
+    // lower half came first, and the middle row is in both); stops early when
+    // span returns false, and then answers false.
+    template <typename Span>
+    bool ForEachSpan(const Corner (&v)[3], Span&& span) const;
+    bool BoxTaken(const Corner (&v)[3]) const;
+    bool Hidden(const Corner (&v)[3]) const;
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
+    void ShadePixel(uint8_t* pixel, int column, int row, double nx, double ny, double nz, const Shading& shading);
     bool OwnsAnyRow(int top, int bottom) const;
     // Rows outside the image or the band would be dropped pixel by pixel; they are skipped whole.
     bool Writes(int row) const
     {
         return row >= firstRow_ && row <= lastRow_ && ownedRows_[static_cast<size_t>(yMax_ - row)];
     }
+    int SpanStart(double leftEdge) const;
+    int SpanEnd(double rightEdge) const;
     uint8_t* PixelAt(int column, int row) const;
+    uint8_t* TakenAt(int column, int row)
+    {
+        return &taken_[static_cast<size_t>(yMax_ - row) * takenStride_ + static_cast<size_t>(column)];
+    }
+    const uint8_t* TakenAt(int column, int row) const
+    {
+        return &taken_[static_cast<size_t>(yMax_ - row) * takenStride_ + static_cast<size_t>(column)];
+    }
     Bgr Texel(int column, int row);
 
     CTGAFile& image_;
@@ -100,6 +108,9 @@ private:
     uint8_t* base_;
     size_t stride_;
     std::vector<uint8_t> ownedRows_;  // by image row
+    // Pixels a triangle has reached, by image row and column.
+    std::vector<uint8_t> taken_;
+    size_t takenStride_;
 };
 
 }  // namespace vistagon

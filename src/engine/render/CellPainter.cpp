@@ -70,17 +70,25 @@ const ScreenPoint& CellPainter::Screen(size_t corner)
     return c.screen;
 }
 
-// One of the cell's triangles, by corner (0 = V3, 1 = V4, 2 = V7, 3 = V8).
+// One of the cell's triangles, by corner (0 = V3, 1 = V4, 2 = V7, 3 = V8). Its
+// normals are asked for only when the target will show it.
 void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double fog)
 {
     const Vec4& pa = lastPoints_[a];
     const Vec4& pb = lastPoints_[b];
     const Vec4& pc = lastPoints_[c];
     if (!projector_.Faces(pa, pb, pc)) return;
-    const Vec4* normals[4] = {&stencil_.N3(), &stencil_.N4(), &stencil_.N7(), &stencil_.N8()};
-    if (projector_.DrawProjected(pa, pb, pc, *normals[a], *normals[b], *normals[c], Screen(a), Screen(b), Screen(c), fog,
-                                 *target_))
-        ++statistics_.trianglesDrawn;
+    const ScreenPoint& sa = Screen(a);
+    const ScreenPoint& sb = Screen(b);
+    const ScreenPoint& sc = Screen(c);
+    if (!sa.onScreen || !sb.onScreen || !sc.onScreen) return;
+    ++statistics_.trianglesDrawn;
+    RasterVertex vertices[3] = {{sa.x, sa.y, &pa, nullptr}, {sb.x, sb.y, &pb, nullptr}, {sc.x, sc.y, &pc, nullptr}};
+    if (target_->Hidden(vertices)) return;
+    vertices[0].normal = &stencil_.Normal(static_cast<int>(a));
+    vertices[1].normal = &stencil_.Normal(static_cast<int>(b));
+    vertices[2].normal = &stencil_.Normal(static_cast<int>(c));
+    target_->Draw(vertices, fog);
 }
 
 }  // namespace vistagon

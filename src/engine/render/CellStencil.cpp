@@ -87,10 +87,18 @@ void CellStencil::Build(double x, double y)
     SelectRows(y, lineYs);
     for (int i = 0; i < kPoints; ++i)
         points_[static_cast<size_t>(i)] = Vec4::Point(xs[i], lineYs[kLineOf[i]], Height(i, xs[i]));
-    n3_ = StarNormal(points_, kStar3);
-    n4_ = StarNormal(points_, kStar4);
-    n7_ = StarNormal(points_, kStar7);
-    n8_ = StarNormal(points_, kStar8);
+    known_ = {};
+}
+
+const Vec4& CellStencil::Normal(int corner) const
+{
+    static constexpr CornerStar kStars[4] = {kStar3, kStar4, kStar7, kStar8};
+    const size_t k = static_cast<size_t>(corner);
+    if (!known_[k]) {
+        normals_[k] = StarNormal(points_, kStars[k]);
+        known_[k] = true;
+    }
+    return normals_[k];
 }
 
 // A point is carried from its old neighbour on the side the step goes to;
@@ -128,18 +136,20 @@ void CellStencil::Advance(double x, double y, bool toRight)
         ShiftPoints<true>(x, y, carried);
     else
         ShiftPoints<false>(x, y, carried);
-    // Moving right the old east corners become the west ones; moving left the reverse.
-    const Vec4 oldWest3 = n3_, oldWest7 = n7_, oldEast4 = n4_, oldEast8 = n8_;
+    // Moving right the old east corners become the west ones; moving left the
+    // reverse. A normal not worked out yet stays so.
+    const auto carry = [this](size_t to, size_t from, bool whole) {
+        known_[to] = whole && known_[from];
+        if (known_[to]) normals_[to] = normals_[from];
+    };
     if (toRight) {
-        n3_ = AllCarried(carried, kStar3) ? oldEast4 : StarNormal(points_, kStar3);
-        n7_ = AllCarried(carried, kStar7) ? oldEast8 : StarNormal(points_, kStar7);
-        n4_ = StarNormal(points_, kStar4);
-        n8_ = StarNormal(points_, kStar8);
+        carry(0, 1, AllCarried(carried, kStar3));
+        carry(2, 3, AllCarried(carried, kStar7));
+        known_[1] = known_[3] = false;
     } else {
-        n4_ = AllCarried(carried, kStar4) ? oldWest3 : StarNormal(points_, kStar4);
-        n8_ = AllCarried(carried, kStar8) ? oldWest7 : StarNormal(points_, kStar8);
-        n3_ = StarNormal(points_, kStar3);
-        n7_ = StarNormal(points_, kStar7);
+        carry(1, 0, AllCarried(carried, kStar4));
+        carry(3, 2, AllCarried(carried, kStar8));
+        known_[0] = known_[2] = false;
     }
 }
 

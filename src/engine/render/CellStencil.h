@@ -35,10 +35,14 @@ public:
     void Advance(double x, double y, bool toRight);
 
     const Vec4& V(int i) const { return points_[static_cast<size_t>(i)]; }
-    const Vec4& N3() const { return n3_; }
-    const Vec4& N4() const { return n4_; }
-    const Vec4& N7() const { return n7_; }
-    const Vec4& N8() const { return n8_; }
+    // The corner normals are worked out when first asked for: most cells of a
+    // frame lie hidden behind nearer ones and never need theirs.
+    const Vec4& N3() const { return Normal(0); }
+    const Vec4& N4() const { return Normal(1); }
+    const Vec4& N7() const { return Normal(2); }
+    const Vec4& N8() const { return Normal(3); }
+    // By corner: 0 = V3, 1 = V4, 2 = V7, 3 = V8.
+    const Vec4& Normal(int corner) const;
 
 private:
     // The x of each point, and the y of the stencil's four lines.
@@ -58,7 +62,9 @@ private:
     double dx_;
     double dy_;
     std::array<Vec4, kPoints> points_{};
-    Vec4 n3_, n4_, n7_, n8_;
+    // A cache of what the points give: answers are the same whenever they are worked out.
+    mutable std::array<Vec4, 4> normals_{};
+    mutable std::array<bool, 4> known_{};
 };
 
 }  // namespace vistagon

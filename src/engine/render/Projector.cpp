@@ -1,6 +1,5 @@
 #include "render/Projector.h"
 
-#include "render/TriangleTarget.h"
 
 #include <cmath>
 
@@ -136,28 +135,11 @@ ScreenPoint Projector::Project(const Vec4& point) const
     return {true, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy))};
 }
 
-bool Projector::DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
-                             const Vec4& n2, double fog, TriangleTarget& raster) const
-{
-    if (!Faces(p0, p1, p2)) return false;
-    return DrawProjected(p0, p1, p2, n0, n1, n2, Project(p0), Project(p1), Project(p2), fog, raster);
-}
-
 bool Projector::Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const
 {
     const Vec4 centroid = (p0 + p1 + p2) / 3.0;
     const Vec4 face = (p1 - p0).Cross(p2 - p0);
     return face.Dot(centroid - eye_) > 0.0;
-}
-
-bool Projector::DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
-                              const Vec4& n2, const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2,
-                              double fog, TriangleTarget& raster) const
-{
-    if (!s0.onScreen || !s1.onScreen || !s2.onScreen) return false;
-    RasterVertex vertices[3] = {{s0.x, s0.y, &p0, &n0}, {s1.x, s1.y, &p1, &n1}, {s2.x, s2.y, &p2, &n2}};
-    raster.Draw(vertices, fog);
-    return true;
 }
 
 }  // namespace vistagon

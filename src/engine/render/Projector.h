@@ -10,7 +10,6 @@
 namespace vistagon {
 
 class CTGAFile;
-class TriangleTarget;
 
 // Where a terrain point falls in the picture, rounded down; not onScreen when
 // behind the eye or beyond the screen limit, which drops every triangle it is in.
@@ -59,18 +58,9 @@ public:
     // the pixel position is rounded down.
     bool ProjectPoint(const Vec4& point, int& x, int& y) const;
 
-    // Culls and projects one terrain triangle and hands it to the raster; true
-    // when it was handed on.
-    bool DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
-                      double fog, TriangleTarget& raster) const;
-    // The same in steps, for cells that share their corners' projections:
-    // whether the triangle faces the eye, where a corner falls, and the hand-over
-    // of a facing triangle (false when a corner is off screen).
+    // Whether a triangle faces the eye, and where a point falls.
     bool Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const;
     ScreenPoint Project(const Vec4& point) const;
-    bool DrawProjected(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
-                       const ScreenPoint& s0, const ScreenPoint& s1, const ScreenPoint& s2, double fog,
-                       TriangleTarget& raster) const;
 
     // The texture lookups of the current triangle (column and projected row of a pixel).
     TexturePlane TexturePlaneThrough(const Vec4& p0, const Vec4& p1, const Vec4& p2) const

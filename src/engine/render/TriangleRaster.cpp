@@ -93,6 +93,15 @@ void TriangleRaster::SortByRow(RasterVertex (&vertices)[3])
     }
 }
 
+bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
+{
+    RasterVertex sorted[3] = {vertices[0], vertices[1], vertices[2]};
+    SortByRow(sorted);
+    if (!OwnsAnyRow(sorted[0].y, sorted[2].y)) return true;
+    const Corner corners[3] = {{sorted[0].x, sorted[0].y}, {sorted[1].x, sorted[1].y}, {sorted[2].x, sorted[2].y}};
+    return Hidden(corners);
+}
+
 void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
 {
     SortByRow(vertices);

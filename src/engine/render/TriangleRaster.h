@@ -38,6 +38,7 @@ public:
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
                    RowBand band = {});
 
+    bool Hidden(const RasterVertex (&vertices)[3]) const override;
     void Draw(RasterVertex (&vertices)[3], double fog) override;
 
 private:

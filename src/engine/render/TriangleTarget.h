@@ -18,6 +18,9 @@ struct RasterVertex {
 class TriangleTarget {
 public:
     virtual ~TriangleTarget() = default;
+    // Whether a triangle at these pixel positions would change nothing, known
+    // before its normals are worked out (the normals may still be missing).
+    virtual bool Hidden(const RasterVertex (&)[3]) const { return false; }
     // May reorder the vertices.
     virtual void Draw(RasterVertex (&vertices)[3], double fog) = 0;
 };

@@ -77,7 +77,7 @@ struct ObliqueHills {
     {
         auto picture = Picture();
         FrameCrew crew(members);
-        crew.Begin();
+        crew.Begin(kWidth, kHeight);
         std::vector<std::unique_ptr<Member>> others;
         for (int k = 1; k < members; ++k) others.push_back(std::make_unique<Member>(*this));
         std::vector<std::jthread> threads;

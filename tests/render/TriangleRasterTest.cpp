@@ -20,7 +20,15 @@ struct RasterScene {
     TestContext t;
     std::unique_ptr<CTGAFile> image = test::MakeImage(t.context, kWidth, kHeight, [](int, int) { return kUnpainted; });
     Projector projector{t.context, kUp, kWidth, kHeight};
-    TriangleRaster raster{*image, projector, kUp, kWidth, kHeight, false};
+    PixelCoverage coverage = Fresh();
+    TriangleRaster raster{*image, projector, kUp, kWidth, kHeight, false, coverage};
+
+    static PixelCoverage Fresh()
+    {
+        PixelCoverage fresh;
+        fresh.Reset(kWidth, kHeight);
+        return fresh;
+    }
     Vec4 point = Vec4::Point(0, 0, 0);
 
     void Draw(int x0, int y0, int x1, int y1, int x2, int y2, const Vec4& normal, double fog = 0.0)

@@ -24,7 +24,7 @@ FrameBands::~FrameBands()
 void FrameBands::Start(CTGAFile& image, const FrameCamera& camera)
 {
     Join();
-    crew_.Begin();
+    crew_.Begin(image.GetWidth(), image.GetHeight());
     const int bands = count();
     for (int k = 1; k < bands; ++k) {
         Helper& helper = *helpers_[static_cast<size_t>(k - 1)];

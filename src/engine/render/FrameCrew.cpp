@@ -39,8 +39,9 @@ FrameCrew::FrameCrew(int members) : members_(std::max(members, 1))
     for (Batch& batch : ring_) batch.cells.reserve(kBatchCells);
 }
 
-void FrameCrew::Begin()
+void FrameCrew::Begin(int width, int height)
 {
+    coverage_.Reset(width, height);
     for (Batch& batch : ring_) batch.Reset();
     state_.store(0, std::memory_order_relaxed);
     failed_.store(false, std::memory_order_relaxed);
@@ -64,13 +65,13 @@ void FrameCrew::Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, 
     Slot(batch).Reset();
 }
 
-void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter)
+void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& culler)
 {
     for (;;) {
         const size_t piece = batch.nextPiece.fetch_add(1, std::memory_order_relaxed);
         if (piece >= batch.pieceCount) return;
         TriangleList& list = batch.pieces[piece].triangles;
-        list.Clear();
+        list.Begin(culler);
         if (!failed_.load(std::memory_order_relaxed)) {
             try {
                 painter.SetTarget(list);
@@ -92,7 +93,7 @@ void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter)
 void FrameCrew::DrawBatch(size_t index, CellPainter* painter, TriangleRaster* band)
 {
     Batch& batch = Slot(index);
-    if (painter != nullptr) PaintPieces(batch, *painter);
+    if (painter != nullptr && band != nullptr) PaintPieces(batch, *painter, *band);
     WaitUntilAtLeast(batch.piecesDone, batch.pieceCount);
     if (band != nullptr && !failed_.load(std::memory_order_relaxed)) {
         try {
@@ -156,7 +157,7 @@ void FrameCrew::Lead::Publish()
     open_ = false;
     // The batch just handed out is left to the others, who would otherwise
     // wait while the lead walks the next one; it helps with the earlier ones.
-    for (; helped_ + 1 < filling_; ++helped_) crew_.PaintPieces(crew_.Slot(helped_), painter_);
+    for (; helped_ + 1 < filling_; ++helped_) crew_.PaintPieces(crew_.Slot(helped_), painter_, band_);
     for (; drawn_ + kLeadLag < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CellSink.h"
+#include "render/PixelCoverage.h"
 #include "render/TriangleList.h"
 
 #include <array>
@@ -29,8 +30,11 @@ public:
     FrameCrew& operator=(const FrameCrew&) = delete;
 
     int members() const { return members_; }
-    // Before each frame, with no member at work.
-    void Begin();
+    // Before each frame, with no member at work; width and height are the picture's.
+    void Begin(int width, int height);
+    // The pixels the members have reached, which every member's painter reads
+    // to leave out the triangles hidden in every band.
+    PixelCoverage& coverage() { return coverage_; }
 
     // Member 0's side: the cell walk hands it every cell, then Close.
     class Lead final : public CellSink {
@@ -99,7 +103,7 @@ private:
     Batch& Slot(size_t batch) { return ring_[batch % kRing]; }
     // Makes batch's slot free, drawing the lead's part of the batch it held.
     void Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn);
-    void PaintPieces(Batch& batch, CellPainter& painter);
+    void PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& culler);
     // Paints what is left of the batch, waits for its pieces and draws them into band.
     void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band);
     void WaitUntilDrawnByAll(const Batch& batch) const;
@@ -108,6 +112,7 @@ private:
     int members_;
     std::array<Batch, kRing> ring_;
     // Twice the batches published, plus one once the lead has closed.
+    PixelCoverage coverage_;
     alignas(kLine) std::atomic<size_t> state_{0};
     std::atomic<bool> failed_{false};
     std::mutex failureLock_;

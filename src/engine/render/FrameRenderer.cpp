@@ -64,7 +64,11 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     const int width = settings_.outputWidth;
     const int height = settings_.outputHeight;
     const RowBand band = crew != nullptr ? RowBand{member, crew->members()} : RowBand{};
-    TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality, band);
+    PixelCoverage ownCoverage;
+    if (crew == nullptr) ownCoverage.Reset(output.GetWidth(), output.GetHeight());
+    PixelCoverage& coverage = crew != nullptr ? crew->coverage() : ownCoverage;
+    TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality, coverage,
+                          band);
 
     const Vec4& eye = projector_.Position();
     const Vec4 observer = Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/TriangleRaster.h"
 #include "render/TriangleTarget.h"
 
 #include <vector>
@@ -10,9 +11,15 @@ namespace vistagon {
 // normals, to be drawn later by one or several targets.
 class TriangleList final : public TriangleTarget {
 public:
+    // Empties the list; culler tells the triangles hidden in every band, which are left out.
+    void Begin(const TriangleRaster& culler)
+    {
+        triangles_.clear();
+        culler_ = &culler;
+    }
+    bool Hidden(const RasterVertex (&vertices)[3]) const override { return culler_->HiddenInEveryBand(vertices); }
     void Draw(RasterVertex (&vertices)[3], double fog) override;
 
-    void Clear() { triangles_.clear(); }
     size_t size() const { return triangles_.size(); }
     // Hands every triangle to target, in order.
     void Replay(TriangleTarget& target) const;
@@ -26,6 +33,7 @@ private:
         double fog;
     };
 
+    const TriangleRaster* culler_ = nullptr;
     std::vector<Triangle> triangles_;
 };
 

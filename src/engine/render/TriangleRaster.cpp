@@ -38,9 +38,9 @@ uint8_t ShadedByte(double value, double cosine, double keep, int haze)
 }  // namespace
 
 TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax,
-                               bool highQuality, RowBand band)
+                               bool highQuality, PixelCoverage& coverage, RowBand band)
     : image_(image), projector_(projector), texture_(projector.texture()), light_(light),
-      xMax_(xMax), yMax_(yMax), highQuality_(highQuality), band_(band)
+      xMax_(xMax), yMax_(yMax), highQuality_(highQuality), band_(band), coverage_(coverage)
 {
     light_.Normalize();
     hazeLevel_ = std::fabs(light_.z);
@@ -52,8 +52,6 @@ TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4
     // Looked up per row: the band's own test divides.
     ownedRows_.resize(static_cast<size_t>(std::max(image_.GetHeight(), 0)));
     for (size_t r = 0; r < ownedRows_.size(); ++r) ownedRows_[r] = band_.Owns(static_cast<int>(r)) ? 1 : 0;
-    takenStride_ = static_cast<size_t>(std::max(image_.GetWidth(), 0));
-    taken_.assign(takenStride_ * ownedRows_.size(), 0);
 }
 
 void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading)
@@ -95,11 +93,29 @@ void TriangleRaster::SortByRow(RasterVertex (&vertices)[3])
 
 bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
 {
+    return Hidden<Rows::Band>(vertices);
+}
+
+bool TriangleRaster::HiddenInEveryBand(const RasterVertex (&vertices)[3]) const
+{
+    return Hidden<Rows::All>(vertices);
+}
+
+template <TriangleRaster::Rows Which>
+bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
+{
     RasterVertex sorted[3] = {vertices[0], vertices[1], vertices[2]};
     SortByRow(sorted);
-    if (!OwnsAnyRow(sorted[0].y, sorted[2].y)) return true;
+    if (Which == Rows::Band && !OwnsAnyRow(sorted[0].y, sorted[2].y)) return true;
     const Corner corners[3] = {{sorted[0].x, sorted[0].y}, {sorted[1].x, sorted[1].y}, {sorted[2].x, sorted[2].y}};
-    return Hidden(corners);
+    if (BoxTaken<Which>(corners)) return true;
+    return ForEachSpan<Which>(corners, [this](int row, double leftEdge, double rightEdge) {
+        const int left = SpanStart(leftEdge);
+        const int right = SpanEnd(rightEdge);
+        for (int column = left; column <= right; ++column)
+            if (!coverage_.Taken(TakenIndex(column, row))) return false;
+        return true;
+    });
 }
 
 void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
@@ -108,7 +124,8 @@ void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
     if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
     const Corner corners[3] = {{vertices[0].x, vertices[0].y}, {vertices[1].x, vertices[1].y},
                                {vertices[2].x, vertices[2].y}};
-    if (Hidden(corners)) return;
+    // Alone, the painter has asked Hidden already; a band has only been told the triangle is not hidden in all.
+    if (band_.count == 1 ? BoxTaken<Rows::Band>(corners) : Hidden<Rows::Band>(vertices)) return;
 
     Shading shading;
     shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
@@ -123,7 +140,7 @@ void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
     });
 }
 
-template <typename Span>
+template <TriangleRaster::Rows Which, typename Span>
 bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
 {
     {
@@ -135,7 +152,7 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
         double right = v[0].x;
         const int lastRow = std::min(v[1].y, yMax_);
         for (int row = v[0].y; row <= lastRow; ++row) {
-            if (Writes(row) && !span(row, left, right)) return false;
+            if (InRows<Which>(row) && !span(row, left, right)) return false;
             left += leftStep;
             right += rightStep;
         }
@@ -148,7 +165,7 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
     double right = v[2].x;
     const int lastRow = std::max(v[1].y, yMin_);
     for (int row = v[2].y; row >= lastRow; --row) {
-        if (Writes(row) && !span(row, left, right)) return false;
+        if (InRows<Which>(row) && !span(row, left, right)) return false;
         left += leftStep;
         right += rightStep;
     }
@@ -158,6 +175,7 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
 // Every span lies within the corners' columns (give or take the rounding of
 // the edge sums), so a taken box around them settles most hidden triangles
 // without walking their edges.
+template <TriangleRaster::Rows Which>
 bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
 {
     const int left = std::max(xMin_, std::min({v[0].x, v[1].x, v[2].x}) - 1);
@@ -166,26 +184,11 @@ bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
     const int top = std::max(v[0].y, firstRow_);
     const int bottom = std::min(v[2].y, lastRow_);
     for (int row = top; row <= bottom; ++row) {
-        if (!ownedRows_[static_cast<size_t>(yMax_ - row)]) continue;
-        const uint8_t* taken = TakenAt(left, row);
-        for (int column = left; column <= right; ++column, ++taken)
-            if (*taken == 0) return false;
+        if (!InRows<Which>(row)) continue;
+        for (int column = left; column <= right; ++column)
+            if (!coverage_.Taken(TakenIndex(column, row))) return false;
     }
     return true;
-}
-
-bool TriangleRaster::Hidden(const Corner (&v)[3]) const
-{
-    if (BoxTaken(v)) return true;
-    return ForEachSpan(v, [this](int row, double leftEdge, double rightEdge) {
-        const int left = SpanStart(leftEdge);
-        const int right = SpanEnd(rightEdge);
-        if (left > right) return true;
-        const uint8_t* taken = TakenAt(left, row);
-        for (int column = left; column <= right; ++column, ++taken)
-            if (*taken == 0) return false;
-        return true;
-    });
 }
 
 // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
@@ -251,11 +254,11 @@ void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const 
         nz = shading.nz.a * left + shading.nz.b * row + shading.nz.d;
     }
     uint8_t* pixel = PixelAt(left, row);
-    uint8_t* taken = TakenAt(left, row);
+    size_t taken = TakenIndex(left, row);
     // The normal steps over taken pixels too: each pixel's sum is the one the whole span makes.
     for (int column = left; column <= right; ++column, pixel += 3, ++taken) {
-        if (*taken == 0) {
-            *taken = 1;
+        if (!coverage_.Taken(taken)) {
+            coverage_.Take(taken);
             ShadePixel(pixel, column, row, nx, ny, nz, shading);
         }
         if (!shading.flat) {

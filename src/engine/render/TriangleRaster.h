@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/Bgr.h"
+#include "render/PixelCoverage.h"
 #include "render/TriangleTarget.h"
 #include "render/Vec4.h"
 
@@ -35,10 +36,13 @@ public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
     // Only the band's image rows are written; every band steps the edges alike, so
     // the bands together hold the bytes of the whole picture drawn by one.
+    // coverage: reset to the image's size; the rasters of one picture's bands share one.
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
-                   RowBand band = {});
+                   PixelCoverage& coverage, RowBand band = {});
 
+    // In the band's rows, and in all the picture's rows.
     bool Hidden(const RasterVertex (&vertices)[3]) const override;
+    bool HiddenInEveryBand(const RasterVertex (&vertices)[3]) const;
     void Draw(RasterVertex (&vertices)[3], double fog) override;
 
 private:
@@ -66,29 +70,27 @@ private:
     // raster writes, the upper half's rows first (in the painter's order the
     // lower half came first, and the middle row is in both); stops early when
     // span returns false, and then answers false.
-    template <typename Span>
+    // Which rows a test or a fill takes in.
+    enum class Rows { Band, All };
+    template <Rows Which = Rows::Band, typename Span>
     bool ForEachSpan(const Corner (&v)[3], Span&& span) const;
+    template <Rows Which>
     bool BoxTaken(const Corner (&v)[3]) const;
-    bool Hidden(const Corner (&v)[3]) const;
+    template <Rows Which>
+    bool Hidden(const RasterVertex (&vertices)[3]) const;
+    template <Rows Which>
+    bool InRows(int row) const
+    {
+        return row >= firstRow_ && row <= lastRow_ &&
+               (Which == Rows::All || ownedRows_[static_cast<size_t>(yMax_ - row)]);
+    }
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
     void ShadePixel(uint8_t* pixel, int column, int row, double nx, double ny, double nz, const Shading& shading);
     bool OwnsAnyRow(int top, int bottom) const;
-    // Rows outside the image or the band would be dropped pixel by pixel; they are skipped whole.
-    bool Writes(int row) const
-    {
-        return row >= firstRow_ && row <= lastRow_ && ownedRows_[static_cast<size_t>(yMax_ - row)];
-    }
     int SpanStart(double leftEdge) const;
     int SpanEnd(double rightEdge) const;
     uint8_t* PixelAt(int column, int row) const;
-    uint8_t* TakenAt(int column, int row)
-    {
-        return &taken_[static_cast<size_t>(yMax_ - row) * takenStride_ + static_cast<size_t>(column)];
-    }
-    const uint8_t* TakenAt(int column, int row) const
-    {
-        return &taken_[static_cast<size_t>(yMax_ - row) * takenStride_ + static_cast<size_t>(column)];
-    }
+    size_t TakenIndex(int column, int row) const { return coverage_.Index(column, yMax_ - row); }
     Bgr Texel(int column, int row);
 
     CTGAFile& image_;
@@ -109,9 +111,7 @@ private:
     uint8_t* base_;
     size_t stride_;
     std::vector<uint8_t> ownedRows_;  // by image row
-    // Pixels a triangle has reached, by image row and column.
-    std::vector<uint8_t> taken_;
-    size_t takenStride_;
+    PixelCoverage& coverage_;
 };
 
 }  // namespace vistagon

@@ -15,13 +15,12 @@ namespace vistagon {
 class CellPainter;
 class TriangleRaster;
 
-// Several threads drawing one frame. The lead walks the cells in the painter's
-// order and queues them in batches; the members paint the pieces of each
-// batch into triangle lists, whoever is free taking the next piece, and then
-// each draws all of the batch's lists, in order, into its own rows of the
-// picture. Every pixel thus sees its triangles in the order one thread alone
-// would draw them, and the cells' heights, normals and projections are worked
-// out only once.
+// Several threads drawing one frame. The lead walks the cells (nearest first)
+// and queues them in batches; the members paint the pieces of each batch into
+// triangle lists, whoever is free taking the next piece, and then each draws
+// all of the batch's lists, in order, into its own rows of the picture. Every
+// pixel thus sees its triangles in the order one thread alone would draw them,
+// and the cells' heights, normals and projections are worked out only once.
 class FrameCrew {
 public:
     // members counts the lead too.

@@ -1,6 +1,7 @@
 #include "render/Projector.h"
 
 #include "RenderFixture.h"
+#include "render/TriangleTarget.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,44 @@ TEST(ProjectorTest, PlanesBehindTheEyeGiveNegativeRayParameters)
     EXPECT_LT(projector.HitPlane(320, 240, Vec4::Point(0, 50, 0), Vec4::Point(1, 50, 0), Vec4::Point(0, 50, 1), hit),
               0.0)
         << "the wall y = 50 lies behind a camera looking along +y";
+}
+
+// Ground triangles in the cell order (V3, V7, V8) face a camera above them;
+// the reverse order faces away, and a corner behind the eye drops the triangle.
+TEST(ProjectorTest, DrawTriangleCullsBackFacesAndDropsWhatFallsBehindTheEye)
+{
+    class Recorder : public TriangleTarget {
+    public:
+        void Draw(RasterVertex (&vertices)[3], double fog) override
+        {
+            ++count;
+            firstX = vertices[0].x;
+            firstY = vertices[0].y;
+            lastFog = fog;
+        }
+        int count = 0;
+        int firstX = 0;
+        int firstY = 0;
+        double lastFog = 0.0;
+    } recorder;
+    TestContext t;
+    Projector projector(t.context, Vec4::Direction(0, 0, 1), 640, 480);
+    projector.SetCamera(LevelCamera());
+    const Vec4 up = Vec4::Direction(0, 0, 1);
+    const Vec4 p0 = Vec4::Point(100, 200, 0), p1 = Vec4::Point(100, 210, 0), p2 = Vec4::Point(110, 210, 0);
+
+    ASSERT_TRUE(projector.DrawTriangle(p0, p1, p2, up, up, up, 0.25, recorder));
+    EXPECT_EQ(recorder.count, 1);
+    EXPECT_EQ(recorder.lastFog, 0.25);
+    int x = 0, y = 0;
+    ASSERT_TRUE(projector.ProjectPoint(p0, x, y));
+    EXPECT_EQ(recorder.firstX, x);
+    EXPECT_EQ(recorder.firstY, y);
+
+    EXPECT_FALSE(projector.DrawTriangle(p0, p2, p1, up, up, up, 0.25, recorder)) << "seen from below";
+    const Vec4 behind = Vec4::Point(100, 50, 0);
+    EXPECT_FALSE(projector.DrawTriangle(behind, p1, p2, up, up, up, 0.25, recorder));
+    EXPECT_EQ(recorder.count, 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "render/Projector.h"
 
+#include "render/TriangleTarget.h"
+
 
 #include <cmath>
 
@@ -133,6 +135,19 @@ ScreenPoint Projector::Project(const Vec4& point) const
     const double sy = -(p.y / p.w);
     if (!WithinScreenLimit(sx) || !WithinScreenLimit(sy)) return {};
     return {true, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy))};
+}
+
+bool Projector::DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1,
+                             const Vec4& n2, double fog, TriangleTarget& target) const
+{
+    if (!Faces(p0, p1, p2)) return false;
+    const ScreenPoint s0 = Project(p0);
+    const ScreenPoint s1 = Project(p1);
+    const ScreenPoint s2 = Project(p2);
+    if (!s0.onScreen || !s1.onScreen || !s2.onScreen) return false;
+    RasterVertex vertices[3] = {{s0.x, s0.y, &p0, &n0}, {s1.x, s1.y, &p1, &n1}, {s2.x, s2.y, &p2, &n2}};
+    target.Draw(vertices, fog);
+    return true;
 }
 
 bool Projector::Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const

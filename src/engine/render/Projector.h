@@ -10,6 +10,7 @@
 namespace vistagon {
 
 class CTGAFile;
+class TriangleTarget;
 
 // Where a terrain point falls in the picture, rounded down; not onScreen when
 // behind the eye or beyond the screen limit, which drops every triangle it is in.
@@ -58,7 +59,12 @@ public:
     // the pixel position is rounded down.
     bool ProjectPoint(const Vec4& point, int& x, int& y) const;
 
-    // Whether a triangle faces the eye, and where a point falls.
+    // Culls and projects one terrain triangle and hands it to the target; true
+    // when it was handed on.
+    bool DrawTriangle(const Vec4& p0, const Vec4& p1, const Vec4& p2, const Vec4& n0, const Vec4& n1, const Vec4& n2,
+                      double fog, TriangleTarget& target) const;
+    // Its steps, for cells that share their corners' projections: whether the
+    // triangle faces the eye, and where a point falls.
     bool Faces(const Vec4& p0, const Vec4& p1, const Vec4& p2) const;
     ScreenPoint Project(const Vec4& point) const;
 

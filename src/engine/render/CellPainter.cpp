@@ -25,26 +25,27 @@ void CellPainter::Paint(double x, double y, StencilStep step)
     CarryCorners(step);
     const double e = (observer_ - stencil_.V(3)).Length() / dustDistance_;
     if (!(e < kDustCutOff)) return;
-    const double fog = 1.0 - std::exp(-e);
     ++statistics_.cellsShaded;
 
     // Nearest first: the cell's triangles in the reverse of the painter's order.
-    DrawHalf(0, 3, 1, fog);
-    DrawHalf(0, 2, 3, fog);
+    // The haze is worked out for the first that shows.
+    double fog = -1.0;
+    DrawHalf(0, 3, 1, e, fog);
+    DrawHalf(0, 2, 3, e, fog);
 }
 
 namespace {
 
 constexpr int kCornerPoints[4] = {3, 4, 7, 8};
 
-bool SamePoint(const Vec4& a, const Vec4& b)
-{
-    return a.x == b.x && a.y == b.y && a.z == b.z;
-}
-
 }  // namespace
 
-// A step carries the shared edge's projections over when its points come out the same.
+const Vec4& CellPainter::Point(size_t corner) const
+{
+    return stencil_.V(kCornerPoints[corner]);
+}
+
+// A step carries the shared edge's projections over when the stencil took its points over whole.
 void CellPainter::CarryCorners(StencilStep step)
 {
     std::array<Corner, 4> carried{};
@@ -54,17 +55,16 @@ void CellPainter::CarryCorners(StencilStep step)
         const size_t from[2] = {right ? 1u : 0u, right ? 3u : 2u};
         const size_t to[2] = {right ? 0u : 1u, right ? 2u : 3u};
         for (int k = 0; k < 2; ++k)
-            if (SamePoint(lastPoints_[from[k]], stencil_.V(kCornerPoints[to[k]]))) carried[to[k]] = corners_[from[k]];
+            if (stencil_.CarriedOver(kCornerPoints[to[k]])) carried[to[k]] = corners_[from[k]];
     }
     corners_ = carried;
-    for (size_t c = 0; c < 4; ++c) lastPoints_[c] = stencil_.V(kCornerPoints[c]);
 }
 
 const ScreenPoint& CellPainter::Screen(size_t corner)
 {
     Corner& c = corners_[corner];
     if (!c.known) {
-        c.screen = projector_.Project(lastPoints_[corner]);
+        c.screen = projector_.Project(Point(corner));
         c.known = true;
     }
     return c.screen;
@@ -72,11 +72,11 @@ const ScreenPoint& CellPainter::Screen(size_t corner)
 
 // One of the cell's triangles, by corner (0 = V3, 1 = V4, 2 = V7, 3 = V8). Its
 // normals are asked for only when the target will show it.
-void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double fog)
+void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double distance, double& fog)
 {
-    const Vec4& pa = lastPoints_[a];
-    const Vec4& pb = lastPoints_[b];
-    const Vec4& pc = lastPoints_[c];
+    const Vec4& pa = Point(a);
+    const Vec4& pb = Point(b);
+    const Vec4& pc = Point(c);
     if (!projector_.Faces(pa, pb, pc)) return;
     const ScreenPoint& sa = Screen(a);
     const ScreenPoint& sb = Screen(b);
@@ -88,6 +88,7 @@ void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double fog)
     vertices[0].normal = &stencil_.Normal(static_cast<int>(a));
     vertices[1].normal = &stencil_.Normal(static_cast<int>(b));
     vertices[2].normal = &stencil_.Normal(static_cast<int>(c));
+    if (fog < 0.0) fog = 1.0 - std::exp(-distance);
     target_->Draw(vertices, fog);
 }
 

@@ -34,8 +34,10 @@ private:
     };
 
     void CarryCorners(StencilStep step);
+    const Vec4& Point(size_t corner) const;
     const ScreenPoint& Screen(size_t corner);
-    void DrawHalf(size_t a, size_t b, size_t c, double fog);
+    // distance: in dust distances; fog: the cell's haze, or negative until worked out.
+    void DrawHalf(size_t a, size_t b, size_t c, double distance, double& fog);
 
 
     Projector& projector_;
@@ -44,9 +46,8 @@ private:
     Vec4 observer_;
     double dustDistance_;
     FrameStatistics& statistics_;
-    // V3, V4, V7, V8 of the current cell, and the points of the last one.
+    // Of V3, V4, V7, V8 of the current cell.
     std::array<Corner, 4> corners_{};
-    std::array<Vec4, 4> lastPoints_{};
 };
 
 }  // namespace vistagon

@@ -1,5 +1,8 @@
 #include "render/CellStencil.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vistagon {
 
 namespace {
@@ -88,6 +91,7 @@ void CellStencil::Build(double x, double y)
     for (int i = 0; i < kPoints; ++i)
         points_[static_cast<size_t>(i)] = Vec4::Point(xs[i], lineYs[kLineOf[i]], Height(i, xs[i]));
     known_ = {};
+    carried_ = {};
 }
 
 const Vec4& CellStencil::Normal(int corner) const
@@ -136,6 +140,7 @@ void CellStencil::Advance(double x, double y, bool toRight)
         ShiftPoints<true>(x, y, carried);
     else
         ShiftPoints<false>(x, y, carried);
+    std::copy(std::begin(carried), std::end(carried), carried_.begin());
     // Moving right the old east corners become the west ones; moving left the
     // reverse. A normal not worked out yet stays so.
     const auto carry = [this](size_t to, size_t from, bool whole) {

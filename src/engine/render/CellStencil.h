@@ -35,6 +35,8 @@ public:
     void Advance(double x, double y, bool toRight);
 
     const Vec4& V(int i) const { return points_[static_cast<size_t>(i)]; }
+    // Whether the last Advance took point i over whole from the stencil before.
+    bool CarriedOver(int i) const { return carried_[static_cast<size_t>(i)]; }
     // The corner normals are worked out when first asked for: most cells of a
     // frame lie hidden behind nearer ones and never need theirs.
     const Vec4& N3() const { return Normal(0); }
@@ -62,6 +64,7 @@ private:
     double dx_;
     double dy_;
     std::array<Vec4, kPoints> points_{};
+    std::array<bool, kPoints> carried_{};
     // A cache of what the points give: answers are the same whenever they are worked out.
     mutable std::array<Vec4, 4> normals_{};
     mutable std::array<bool, 4> known_{};

@@ -91,7 +91,7 @@ void CellStencil::Build(double x, double y)
     for (int i = 0; i < kPoints; ++i)
         points_[static_cast<size_t>(i)] = Vec4::Point(xs[i], lineYs[kLineOf[i]], Height(i, xs[i]));
     known_ = {};
-    carried_ = {};
+    std::fill(std::begin(carried_), std::end(carried_), false);
 }
 
 const Vec4& CellStencil::Normal(int corner) const
@@ -108,7 +108,7 @@ const Vec4& CellStencil::Normal(int corner) const
 // A point is carried from its old neighbour on the side the step goes to;
 // replacing the points from the other side reads each old one before it is overwritten.
 template <bool ToRight>
-void CellStencil::ShiftPoints(double x, double y, bool (&carried)[kPoints])
+void CellStencil::ShiftPoints(double x, double y)
 {
     constexpr const int* carriedFrom = ToRight ? kCarriedRight : kCarriedLeft;
     double xs[kPoints];
@@ -123,9 +123,9 @@ void CellStencil::ShiftPoints(double x, double y, bool (&carried)[kPoints])
         const double px = xs[i];
         const double py = lineYs[kLineOf[i]];
         double z;
-        carried[i] = from >= 0 && points_[static_cast<size_t>(from)].x == px &&
-                     points_[static_cast<size_t>(from)].y == py;
-        if (carried[i])
+        carried_[i] = from >= 0 && points_[static_cast<size_t>(from)].x == px &&
+                      points_[static_cast<size_t>(from)].y == py;
+        if (carried_[i])
             z = points_[static_cast<size_t>(from)].z;
         else
             z = Height(i, px);
@@ -135,12 +135,10 @@ void CellStencil::ShiftPoints(double x, double y, bool (&carried)[kPoints])
 
 void CellStencil::Advance(double x, double y, bool toRight)
 {
-    bool carried[kPoints];
     if (toRight)
-        ShiftPoints<true>(x, y, carried);
+        ShiftPoints<true>(x, y);
     else
-        ShiftPoints<false>(x, y, carried);
-    std::copy(std::begin(carried), std::end(carried), carried_.begin());
+        ShiftPoints<false>(x, y);
     // Moving right the old east corners become the west ones; moving left the
     // reverse. A normal not worked out yet stays so.
     const auto carry = [this](size_t to, size_t from, bool whole) {
@@ -148,12 +146,12 @@ void CellStencil::Advance(double x, double y, bool toRight)
         if (known_[to]) normals_[to] = normals_[from];
     };
     if (toRight) {
-        carry(0, 1, AllCarried(carried, kStar3));
-        carry(2, 3, AllCarried(carried, kStar7));
+        carry(0, 1, AllCarried(carried_, kStar3));
+        carry(2, 3, AllCarried(carried_, kStar7));
         known_[1] = known_[3] = false;
     } else {
-        carry(1, 0, AllCarried(carried, kStar4));
-        carry(3, 2, AllCarried(carried, kStar8));
+        carry(1, 0, AllCarried(carried_, kStar4));
+        carry(3, 2, AllCarried(carried_, kStar8));
         known_[0] = known_[2] = false;
     }
 }

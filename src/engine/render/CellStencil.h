@@ -36,7 +36,7 @@ public:
 
     const Vec4& V(int i) const { return points_[static_cast<size_t>(i)]; }
     // Whether the last Advance took point i over whole from the stencil before.
-    bool CarriedOver(int i) const { return carried_[static_cast<size_t>(i)]; }
+    bool CarriedOver(int i) const { return carried_[i]; }
     // The corner normals are worked out when first asked for: most cells of a
     // frame lie hidden behind nearer ones and never need theirs.
     const Vec4& N3() const { return Normal(0); }
@@ -53,9 +53,9 @@ private:
     // The heights of point i, on the stencil's four lines (selected once per row).
     double Height(int i, double x);
     void SelectRows(double y, const double (&lineYs)[4]);
-    // Advance's points and heights, telling which heights were carried over.
+    // Advance's points and heights, noting in carried_ which were carried over.
     template <bool ToRight>
-    void ShiftPoints(double x, double y, bool (&carried)[kPoints]);
+    void ShiftPoints(double x, double y);
 
     HeightLines heights_;
     std::array<HeightLines::Row, 4> rows_{};
@@ -64,7 +64,7 @@ private:
     double dx_;
     double dy_;
     std::array<Vec4, kPoints> points_{};
-    std::array<bool, kPoints> carried_{};
+    bool carried_[kPoints] = {};
     // A cache of what the points give: answers are the same whenever they are worked out.
     mutable std::array<Vec4, 4> normals_{};
     mutable std::array<bool, 4> known_{};

@@ -110,8 +110,8 @@ private:
 
     int members_;
     std::array<Batch, kRing> ring_;
-    // Twice the batches published, plus one once the lead has closed.
     PixelCoverage coverage_;
+    // Twice the batches published, plus one once the lead has closed.
     alignas(kLine) std::atomic<size_t> state_{0};
     std::atomic<bool> failed_{false};
     std::mutex failureLock_;

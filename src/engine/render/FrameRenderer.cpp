@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vistagon {
 
@@ -85,16 +86,12 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
     const TraversalRects rects = SplitRegion(region, observer.x, observer.y, dx, dy);
     const double increment = 100.0 / ((settings_.divisionsX + 1) * (settings_.divisionsY + 1));
-    if (crew == nullptr) {
-        TraversalPasses passes(context_.ui, painter, settings_.mode, rects, dx, dy, increment, statistics_);
-        passes.Run();
-        progress_ = passes.progress();
-        return;
-    }
-    FrameCrew::Lead lead(*crew, painter, raster);
-    TraversalPasses passes(context_.ui, lead, settings_.mode, rects, dx, dy, increment, statistics_);
+    std::optional<FrameCrew::Lead> lead;
+    if (crew != nullptr) lead.emplace(*crew, painter, raster);
+    CellSink& cells = lead ? static_cast<CellSink&>(*lead) : painter;
+    TraversalPasses passes(context_.ui, cells, settings_.mode, rects, dx, dy, increment, statistics_);
     passes.Run();
-    lead.Close();
+    if (lead) lead->Close();
     progress_ = passes.progress();
 }
 

@@ -69,11 +69,10 @@ public:
     ScreenPoint Project(const Vec4& point) const;
 
     // The texture lookups of the current triangle (column and projected row of a pixel).
-    TexturePlane TexturePlaneThrough(const Vec4& p0, const Vec4& p1, const Vec4& p2) const
+    void PrepareTexturePlane(const Vec4& p0, const Vec4& p1, const Vec4& p2)
     {
-        return TextureLookup::PlaneThrough(p0, p1, p2, eye_);
+        texture_.SetPlane(TextureLookup::PlaneThrough(p0, p1, p2, eye_));
     }
-    void SetTexturePlane(const TexturePlane& plane) { texture_.SetPlane(plane); }
     Bgr TextureSampleNearest(double column, double row) const { return texture_.Nearest(*this, column, row); }
     Bgr TextureSampleFiltered(double column, double row) { return texture_.Filtered(*this, column, row); }
 

@@ -20,7 +20,6 @@ public:
     bool Hidden(const RasterVertex (&vertices)[3]) const override { return culler_->HiddenInEveryBand(vertices); }
     void Draw(RasterVertex (&vertices)[3], double fog) override;
 
-    size_t size() const { return triangles_.size(); }
     // Hands every triangle to target, in order.
     void Replay(TriangleTarget& target) const;
 

@@ -108,14 +108,23 @@ bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
     SortByRow(sorted);
     if (Which == Rows::Band && !OwnsAnyRow(sorted[0].y, sorted[2].y)) return true;
     const Corner corners[3] = {{sorted[0].x, sorted[0].y}, {sorted[1].x, sorted[1].y}, {sorted[2].x, sorted[2].y}};
-    if (BoxTaken<Which>(corners)) return true;
-    return ForEachSpan<Which>(corners, [this](int row, double leftEdge, double rightEdge) {
-        const int left = SpanStart(leftEdge);
-        const int right = SpanEnd(rightEdge);
-        for (int column = left; column <= right; ++column)
-            if (!coverage_.Taken(TakenIndex(column, row))) return false;
-        return true;
+    return CornersHidden<Which>(corners);
+}
+
+template <TriangleRaster::Rows Which>
+bool TriangleRaster::CornersHidden(const Corner (&v)[3]) const
+{
+    if (BoxTaken<Which>(v)) return true;
+    return ForEachSpan<Which>(v, [this](int row, double leftEdge, double rightEdge) {
+        return SpanTaken(row, SpanStart(leftEdge), SpanEnd(rightEdge));
     });
+}
+
+bool TriangleRaster::SpanTaken(int row, int left, int right) const
+{
+    for (int column = left; column <= right; ++column)
+        if (!coverage_.Taken(TakenIndex(column, row))) return false;
+    return true;
 }
 
 void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
@@ -125,15 +134,14 @@ void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
     const Corner corners[3] = {{vertices[0].x, vertices[0].y}, {vertices[1].x, vertices[1].y},
                                {vertices[2].x, vertices[2].y}};
     // Alone, the painter has asked Hidden already; a band has only been told the triangle is not hidden in all.
-    if (band_.count == 1 ? BoxTaken<Rows::Band>(corners) : Hidden<Rows::Band>(vertices)) return;
+    if (band_.count == 1 ? BoxTaken<Rows::Band>(corners) : CornersHidden<Rows::Band>(corners)) return;
 
     Shading shading;
     shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
     shading.keep = 1.0 - fog;
     PlaneGradients(vertices, shading);
     if (texture_ != nullptr)
-        projector_.SetTexturePlane(
-            projector_.TexturePlaneThrough(*vertices[0].point, *vertices[1].point, *vertices[2].point));
+        projector_.PrepareTexturePlane(*vertices[0].point, *vertices[1].point, *vertices[2].point);
     ForEachSpan(corners, [&](int row, double left, double right) {
         ShadeRow(row, left, right, shading);
         return true;
@@ -183,11 +191,8 @@ bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
     if (left > right) return true;
     const int top = std::max(v[0].y, firstRow_);
     const int bottom = std::min(v[2].y, lastRow_);
-    for (int row = top; row <= bottom; ++row) {
-        if (!InRows<Which>(row)) continue;
-        for (int column = left; column <= right; ++column)
-            if (!coverage_.Taken(TakenIndex(column, row))) return false;
-    }
+    for (int row = top; row <= bottom; ++row)
+        if (InRows<Which>(row) && !SpanTaken(row, left, right)) return false;
     return true;
 }
 

@@ -79,6 +79,9 @@ private:
     template <Rows Which>
     bool Hidden(const RasterVertex (&vertices)[3]) const;
     template <Rows Which>
+    bool CornersHidden(const Corner (&v)[3]) const;
+    bool SpanTaken(int row, int left, int right) const;
+    template <Rows Which>
     bool InRows(int row) const
     {
         return row >= firstRow_ && row <= lastRow_ &&

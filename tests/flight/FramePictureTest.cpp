@@ -64,14 +64,19 @@ TEST_F(FramePictureTest, PicturesOfFramesDrawnSideBySideComeInFrameOrderAsSaved)
 
 TEST_F(FramePictureTest, AStoppedJobHandsOverOnlyAnUnbrokenStart)
 {
-    // Enough frames that the stop, seen at the next progress report, comes well before the end.
-    job.scene.Total = 201;
-    job.scene.To = 200;
-    host.onProgress = [this](const JobProgress& progress) {
-        if (progress.framesDone >= 2) t.ui.cancelled = true;
+    // Stopped once two frames are done: only the frames begun by then may come.
+    int startedAtStop = -1;
+    host.onProgress = [&](const JobProgress& progress) {
+        if (startedAtStop >= 0 || progress.framesDone < 2) return;
+        startedAtStop = progress.framesStarted;
+        t.ui.cancelled = true;
     };
     EXPECT_EQ(Run(2).outcome, JobOutcome::Stopped);
-    ASSERT_LT(host.indices.size(), 200u);
+    ASSERT_GE(startedAtStop, 2);
+    ASSERT_LT(startedAtStop, 6);
+    EXPECT_EQ(host.reports.back().framesStarted, startedAtStop);  // none after the stop
+    EXPECT_GE(host.indices.size(), 2u);
+    EXPECT_LE(host.indices.size(), static_cast<size_t>(startedAtStop));
     for (size_t i = 0; i < host.indices.size(); ++i) EXPECT_EQ(host.indices[i], static_cast<int>(i) + 1);
 }
 

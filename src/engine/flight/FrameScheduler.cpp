@@ -70,12 +70,15 @@ FrameTally FrameScheduler::RunHere(const FlightPlan& plan)
         if (context_.ui.IsCancelled()) break;
         slot.percent = 0;
         slot.frame = static_cast<int>(i);
+        {
+            const std::lock_guard lock(resultsLock_);
+            nextFrame_ = i + 1;
+        }
         lastShownPercent_ = -1;
         ReportProgress();
         const FrameResult result = worker.Render(plan[i], redraw);
-        slot.frame = -1;
         pictures_.Offer(i, result == FrameResult::Cancelled ? nullptr : worker.image());
-        Finish(i, result);
+        Finish(slot, i, result);
         WriteFinishedRows(false);
         pictures_.Deliver(host_, plan);
         ReportProgress();
@@ -88,6 +91,7 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
     nextFrame_ = 0;
     idleWorkers_ = 0;
     relay_.Serve();
+    HandOutFrames();
     // Joined on every way out, also when the loop below throws.
     std::vector<std::jthread> threads;
     for (size_t k = 0; k < workers_.size(); ++k) {
@@ -112,15 +116,18 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
             resultsChanged_.wait_for(lock, kPumpInterval);
             lock.unlock();
             relay_.Serve();
-            context_.ui.Pump();
+            HandOutFrames();
             WriteFinishedRows(false);
             pictures_.Deliver(host_, plan);
             ReportProgress();
+            // Last, so that the progress shown counts every frame started before the user has a turn.
+            context_.ui.Pump();
             lock.lock();
         }
     } catch (...) {
-        // Workers waiting for an answer would keep the join below from returning.
+        // Workers waiting for an answer or a frame would keep the join below from returning.
         abandoned_ = true;
+        DismissWorkers();
         relay_.Close();
         throw;
     }
@@ -134,23 +141,64 @@ FrameTally FrameScheduler::RunSideBySide(const FlightPlan& plan)
 
 void FrameScheduler::WorkLoop(FrameWorker& worker, Slot& slot, const FlightPlan& plan)
 {
-    for (;;) {
-        if (abandoned_ || worker.ui().IsCancelled()) return;
-        const size_t position = nextFrame_++;
-        if (position >= plan.size()) return;
-        slot.percent = 0;
-        slot.frame = static_cast<int>(position);
-        const FrameResult result = worker.Render(plan[position], {});
-        slot.frame = -1;
-        pictures_.Offer(position, result == FrameResult::Cancelled ? nullptr : worker.image());
-        Finish(position, result);
+    while (const std::optional<size_t> position = AwaitFrame(slot)) {
+        const FrameResult result = worker.Render(plan[*position], {});
+        pictures_.Offer(*position, result == FrameResult::Cancelled ? nullptr : worker.image());
+        Finish(slot, *position, result);
     }
 }
 
-void FrameScheduler::Finish(size_t position, FrameResult result)
+// Worker side: the frame the calling thread hands this worker next, or none when it is to leave.
+std::optional<size_t> FrameScheduler::AwaitFrame(Slot& slot)
+{
+    std::unique_lock lock(resultsLock_);
+    framesHandedOut_.wait(lock, [&slot] { return slot.handed || slot.dismissed; });
+    if (slot.dismissed) return std::nullopt;
+    const size_t position = *slot.handed;
+    slot.handed.reset();
+    slot.percent = 0;
+    slot.frame = static_cast<int>(position);
+    return position;
+}
+
+// Calling thread: the next frames in plan order to the workers without one;
+// after a stop, a failure or the last frame they are sent away instead.
+void FrameScheduler::HandOutFrames()
+{
+    const bool stopping = abandoned_ || context_.ui.IsCancelled();
+    {
+        const std::lock_guard lock(resultsLock_);
+        for (const auto& slot : slots_) {
+            if (slot->busy || slot->dismissed) continue;
+            if (stopping || nextFrame_ >= results_.size()) {
+                slot->dismissed = true;
+                continue;
+            }
+            slot->handed = nextFrame_++;
+            slot->busy = true;
+        }
+    }
+    framesHandedOut_.notify_all();
+}
+
+void FrameScheduler::DismissWorkers()
 {
     {
         const std::lock_guard lock(resultsLock_);
+        for (const auto& slot : slots_) {
+            slot->handed.reset();
+            slot->dismissed = true;
+        }
+    }
+    framesHandedOut_.notify_all();
+}
+
+void FrameScheduler::Finish(Slot& slot, size_t position, FrameResult result)
+{
+    {
+        const std::lock_guard lock(resultsLock_);
+        slot.frame = -1;
+        slot.busy = false;
         results_[position] = result;
         if (result == FrameResult::Finished) ++tally_.finished;
         if (result == FrameResult::SaveFailed) ++tally_.failed;
@@ -210,6 +258,7 @@ void FrameScheduler::ReportProgress()
     {
         const std::lock_guard lock(resultsLock_);
         progress.framesDone = tally_.finished + tally_.failed;
+        progress.framesStarted = static_cast<int>(nextFrame_);
     }
     progress.fraction = progress.framesTotal > 0 ? std::min(1.0, (progress.framesDone + partial) / progress.framesTotal) : 1.0;
     host_.ShowProgress(progress);

@@ -32,6 +32,9 @@ struct FrameTally {
 // ones draw bands of each frame's rows beside it. Frames are handed out in
 // plan order, so their files do not depend on the number of workers, and the
 // recorder rows are written in plan order for every frame that was finished.
+// Only the calling thread hands frames out, between its turns with the user:
+// while it is away in a question (Stop's, say) no frame starts, and once the
+// job is cancelled none does either.
 class FrameScheduler {
 public:
     FrameScheduler(AppContext& context, RenderHost& host, const FrameSetup& setup, RecorderLog* log);
@@ -47,12 +50,20 @@ private:
     struct Slot {
         std::atomic<int> frame{-1};  // plan position being drawn
         std::atomic<int> percent{0};
+        // Under resultsLock_: the frame handed to the worker and not yet taken,
+        // whether it has a frame to finish, and whether it is to leave.
+        std::optional<size_t> handed;
+        bool busy = false;
+        bool dismissed = false;
     };
 
     FrameTally RunHere(const FlightPlan& plan);
     FrameTally RunSideBySide(const FlightPlan& plan);
     void WorkLoop(FrameWorker& worker, Slot& slot, const FlightPlan& plan);
-    void Finish(size_t position, FrameResult result);
+    std::optional<size_t> AwaitFrame(Slot& slot);
+    void HandOutFrames();
+    void DismissWorkers();
+    void Finish(Slot& slot, size_t position, FrameResult result);
     void PumpOnThisThread();
     void ShowPercent(Slot& slot, int percent);
     void WriteFinishedRows(bool skipUnfinished);
@@ -77,7 +88,8 @@ private:
     std::vector<std::optional<FrameResult>> results_;
     FrameTally tally_;
     size_t nextRow_ = 0;
-    std::atomic<size_t> nextFrame_{0};
+    size_t nextFrame_ = 0;  // frames started so far
+    std::condition_variable framesHandedOut_;
     int idleWorkers_ = 0;
     std::atomic<bool> abandoned_{false};
     std::exception_ptr failure_;

@@ -10,6 +10,7 @@ class CTGAFile;
 // How far a render job is.
 struct JobProgress {
     int framesDone = 0;     // frames finished, in whatever way
+    int framesStarted = 0;  // frames begun, finished or not
     int framesTotal = 0;    // frames the job renders
     int frame = -1;         // animation index of the earliest frame being drawn, -1 between frames
     int framePercent = 0;   // how far that frame is

@@ -11,7 +11,9 @@
 #include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 using namespace vistagon;
 using namespace vistagon::gui;
@@ -69,7 +71,7 @@ struct SmallScene {
     std::vector<std::string> Frames(const std::string& prefix) const
     {
         std::vector<std::string> found;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i <= scene.To; ++i) {
             const std::string name = t.dir.File(prefix + QString::asprintf("%02d.tga", i).toStdString());
             if (std::filesystem::exists(name)) found.push_back(name);
         }
@@ -79,6 +81,24 @@ struct SmallScene {
     test::TestContext& t;
     SceneParameters scene;
 };
+
+// A rendering window that acts at its job's progress reports, points of the job
+// known whatever the speed of the machine.
+class ReportingView : public CRenderingView {
+public:
+    using CRenderingView::CRenderingView;
+    void ShowProgress(const JobProgress& progress) override
+    {
+        CRenderingView::ShowProgress(progress);
+        if (onProgress) onProgress(progress);
+    }
+    std::function<void(const JobProgress&)> onProgress;
+};
+
+CalculateResult RunInWindow(ReportingView* view, SceneForm& form, int workers)
+{
+    return view->Run(form, RenderMode::Final, RenderJobOptions{workers, {}, {}});
+}
 
 void DeletePendingWindows()
 {
@@ -136,39 +156,51 @@ private slots:
     void stopDuringTheRenderClosesTheWindowAndLeavesNoFrame_data()
     {
         QTest::addColumn<int>("frames");
-        QTest::newRow("one frame drawn in the window") << 1;
-        QTest::newRow("frames drawn side by side") << 3;
+        QTest::addColumn<int>("workers");
+        QTest::newRow("one frame drawn in the window") << 1 << 1;
+        QTest::newRow("frames drawn side by side") << 6 << 2;
     }
 
     void stopDuringTheRenderClosesTheWindowAndLeavesNoFrame()
     {
         QFETCH(int, frames);
+        QFETCH(int, workers);
         test::TestContext t;
         SmallScene small(t);
+        small.scene.Total = frames;
         small.scene.To = frames - 1;
         small.scene.SizeX = 320;
         small.scene.SizeY = 240;
         guitest::TestShell shell(t.dir.File("profile.ini"));
         shell.presenter.answers = {Answer::No, Answer::Yes};
-        // Stop is pressed twice once the window is up: No goes on, Yes stops.
-        shell.onAdd = [](QWidget* child, QMdiSubWindow*) {
-            auto* view = qobject_cast<CRenderingView*>(child);
-            QTimer::singleShot(0, view, [view] {
-                view->Execute(Command::StopRendering);
-                QVERIFY(!view->interaction().IsCancelled());
-                view->Execute(Command::StopRendering);
-            });
+        auto* view = new ReportingView(shell);
+        // Stop is pressed twice at the job's first report: No goes on, Yes stops.
+        int started = -1;
+        int startedAtEnd = -1;
+        view->onProgress = [&](const JobProgress& progress) {
+            startedAtEnd = progress.framesStarted;
+            if (started >= 0) return;
+            started = progress.framesStarted;
+            view->Execute(Command::StopRendering);
+            QVERIFY(!view->interaction().IsCancelled());
+            view->Execute(Command::StopRendering);
+        };
+        // Side by side, the frames begun go on while Yes is "open"; no other may start.
+        shell.presenter.onShow = [&](const guitest::ScriptedPresenter::Shown&) {
+            if (workers == 1 || shell.presenter.shown.size() < 2) return;
+            while (small.Frames("gui").size() < size_t(started)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         };
         ValuesForm form(small.scene);
-        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        const CalculateResult result = RunInWindow(view, form, workers);
         DeletePendingWindows();
         QCOMPARE(result.report.outcome, JobOutcome::Stopped);
         const std::vector<std::string> written = small.Frames("gui");
-        if (frames == 1) {
+        if (workers == 1) {
             QVERIFY(written.empty());
         } else {
-            // A worker may finish its frame before it sees the stop; the stopped frames leave nothing.
-            QVERIFY(written.size() < size_t(frames));
+            QVERIFY(started < frames);
+            QCOMPARE(startedAtEnd, started);
+            QCOMPARE(written.size(), size_t(started));
             for (const std::string& frame : written)
                 QCOMPARE(std::filesystem::file_size(frame), std::uintmax_t{18 + 320 * 240 * 3});
         }
@@ -184,12 +216,15 @@ private slots:
         SmallScene small(t);
         small.scene.To = 0;
         guitest::TestShell shell(t.dir.File("profile.ini"));
+        QMdiSubWindow* window = nullptr;
+        shell.onAdd = [&window](QWidget*, QMdiSubWindow* added) { window = added; };
+        auto* view = new ReportingView(shell);
         bool closed = true;
-        shell.onAdd = [&closed](QWidget*, QMdiSubWindow* window) {
-            QTimer::singleShot(0, window, [window, &closed] { closed = window->close(); });
+        view->onProgress = [&](const JobProgress&) {
+            if (window != nullptr && closed) closed = window->close();
         };
         ValuesForm form(small.scene);
-        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        const CalculateResult result = RunInWindow(view, form, 1);
         DeletePendingWindows();
         QVERIFY(!closed);
         QCOMPARE(result.report.outcome, JobOutcome::Completed);

@@ -1,19 +1,12 @@
 #include "CliInteraction.h"
 
-#include <csignal>
+#include "platform/StopSignals.h"
+
 #include <string>
 
 namespace vistagon::cli {
 
 namespace {
-
-// Set from the signal handler, so it has to live outside any object.
-volatile std::sig_atomic_t interrupted = 0;
-
-void OnInterrupt(int)
-{
-    interrupted = 1;
-}
 
 bool EndsWith(std::string_view text, std::string_view tail)
 {
@@ -51,18 +44,7 @@ Answer CliInteraction::Ask(std::string_view text, QuestionButtons buttons, Messa
 
 bool CliInteraction::IsCancelled() const
 {
-    return interrupted != 0;
-}
-
-void CliInteraction::RequestCancel()
-{
-    interrupted = 1;
-}
-
-void CliInteraction::InstallInterruptHandler()
-{
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
+    return ReceivedStopSignal() != 0;
 }
 
 }  // namespace vistagon::cli

@@ -3,14 +3,14 @@
 #include "TerminalProgress.h"
 #include "platform/UserInteraction.h"
 
-#include <atomic>
 #include <cstdio>
 
 namespace vistagon::cli {
 
 // The command line's side of the engine's interaction: messages go to stderr as
 // their texts stand; "...Retry?" questions are answered No, other questions No
-// unless --yes was given (then Yes or OK). Ctrl+C sets the cancel flag.
+// unless --yes was given (then Yes or OK). A stop signal (Ctrl+C, SIGTERM,
+// SIGHUP) is the cancel flag.
 class CliInteraction : public UserInteraction {
 public:
     CliInteraction(bool assumeYes, std::FILE* stream = stderr);
@@ -23,9 +23,6 @@ public:
 
     TerminalProgress& progress() { return progress_; }
     bool assumeYes() const { return assumeYes_; }
-    // Routes SIGINT (Ctrl+C) and SIGTERM to the cancel flag.
-    static void InstallInterruptHandler();
-    static void RequestCancel();
 
 private:
     bool assumeYes_;

@@ -1,5 +1,7 @@
 #include "GuiInteraction.h"
 
+#include "platform/StopSignals.h"
+
 #include <QCoreApplication>
 
 namespace vistagon::gui {
@@ -17,6 +19,11 @@ void GuiInteraction::ShowMessage(std::string_view text, MessageIcon icon)
 Answer GuiInteraction::Ask(std::string_view text, QuestionButtons buttons, MessageIcon icon)
 {
     return presenter_.Ask(text, buttons, icon);
+}
+
+bool GuiInteraction::IsCancelled() const
+{
+    return cancelled_ || ReceivedStopSignal() != 0;
 }
 
 void GuiInteraction::Pump()

@@ -10,7 +10,7 @@ namespace vistagon::gui {
 // The interaction of one job run from a window: its boxes through the
 // presenter, its "%d%%" text into the window's status control, pumping the
 // event loop so the windows stay alive, and the cancel flag that the window's
-// Stop or Cancel sets.
+// Stop or Cancel sets, or a stop signal (SIGTERM, SIGHUP, SIGINT).
 class GuiInteraction : public UserInteraction {
 public:
     GuiInteraction(MessagePresenter& presenter, ProgressText& status);
@@ -21,7 +21,7 @@ public:
     // The engine pumps once per mesh cell or row; an event loop pass costs far
     // more than a cell, so events are processed at most every few milliseconds.
     void Pump() override;
-    bool IsCancelled() const override { return cancelled_; }
+    bool IsCancelled() const override;
 
     void RequestCancel() { cancelled_ = true; }
     void ResetCancel() { cancelled_ = false; }

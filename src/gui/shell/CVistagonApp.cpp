@@ -3,6 +3,8 @@
 #include "CMainFrame.h"
 #include "CommandLine.h"
 #include "flight/RenderJob.h"
+#include "platform/StopSignalWatcher.h"
+#include "platform/StopSignals.h"
 #include "scene/CVistagonView.h"
 
 #include <QFileInfo>
@@ -39,6 +41,15 @@ CVistagonApp::CVistagonApp(int& argc, char** argv) : QApplication(argc, argv)
 }
 
 int CVistagonApp::Run()
+{
+    const StopSignalWatcher stopSignals;
+    const int status = RunDocuments();
+    // A job stopped by a signal has cleaned up; the process ends by that signal.
+    EndByReceivedStopSignal();
+    return status;
+}
+
+int CVistagonApp::RunDocuments()
 {
     const CommandLine line = CommandLine::Parse(arguments().mid(1));
     auto frame = std::make_unique<CMainFrame>(Profile::ResolvePath(line.profile));

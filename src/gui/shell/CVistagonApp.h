@@ -15,12 +15,15 @@ public:
     CVistagonApp(int& argc, char** argv);
 
     // Opens the command line's document; in batch mode renders it and returns
-    // the exit status, otherwise runs the event loop.
+    // the exit status, otherwise runs the event loop. After a stop signal the
+    // process ends by that signal once the job has cleaned up.
     int Run();
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    int RunDocuments();
+
     CMainFrame* frame_ = nullptr;
 };
 

@@ -1,11 +1,13 @@
 #include "flight/JobFixture.h"
 #include "scene/SceneScript.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,13 +62,13 @@ public:
 
     bool started() const { return pid_ > 0 && err_ != nullptr; }
 
-    // Reads stderr up to a line that begins with prefix; false at its end.
-    bool AwaitLine(const std::string& prefix)
+    // Reads stderr up to a line that begins with prefix (to its end for none); false at its end.
+    bool AwaitLine(const std::optional<std::string>& prefix)
     {
         char line[512];
         while (std::fgets(line, sizeof line, err_) != nullptr) {
             text_ += line;
-            if (std::string_view(line).rfind(prefix, 0) == 0) return true;
+            if (prefix && std::string_view(line).starts_with(*prefix)) return true;
         }
         return false;
     }
@@ -74,7 +76,7 @@ public:
     // Reads stderr to its end, then waits for the child; its wait status.
     int Wait()
     {
-        AwaitLine("\x01");
+        AwaitLine(std::nullopt);
         int status = 0;
         while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
         }

@@ -1,6 +1,7 @@
 // Renders one fixed Final frame and prints what it costs: seconds per frame,
 // cells and triangles per second, with a no-op pump, with the pump and progress
 // path of a render job, and with a pump that reads the clock at every cell.
+#include "GridSizeBench.h"
 #include "QuietInteraction.h"
 #include "StillJobBench.h"
 #include "flight/WorkerInteraction.h"
@@ -227,16 +228,19 @@ void RunInTurns(std::vector<Variant>& variants, ElevationGrid& grid, CTGAFile& t
 
 }  // namespace
 
-// vistagon-bench [--once [--hq] | --still] [FRAME.tga]: --once renders a single
-// frame, HQ off unless --hq (for a profiler); --still runs only the comparison
-// of the oblique still on one and two workers; a file name keeps the last frame
-// rendered (HQ on without --once) for a look or a comparison.
+// vistagon-bench [--once [--hq] | --still | --grids] [FRAME.tga]: --once renders
+// a single frame, HQ off unless --hq (for a profiler); --still runs only the
+// comparison of the oblique still on one and two workers; --grids only the
+// frame time by grid size; a file name keeps the last frame rendered (HQ on
+// without --once) for a look or a comparison.
 int main(int argc, char** argv)
 {
     const bool once = argc > 1 && std::strcmp(argv[1], "--once") == 0;
     if (once) --argc, ++argv;
     const bool stillOnly = !once && argc > 1 && std::strcmp(argv[1], "--still") == 0;
     if (stillOnly) --argc, ++argv;
+    const bool gridsOnly = !once && !stillOnly && argc > 1 && std::strcmp(argv[1], "--grids") == 0;
+    if (gridsOnly) --argc, ++argv;
     const bool onceHighQuality = once && argc > 1 && std::strcmp(argv[1], "--hq") == 0;
     if (onceHighQuality) --argc, ++argv;
     // A unique stem in the temporary folder; the frame and the profile (which the jobs write) go beside it.
@@ -271,6 +275,10 @@ int main(int argc, char** argv)
         compareStill();
         return 0;
     }
+    if (gridsOnly) {
+        bench::CompareGridSizes(quietContext, texture, 3);
+        return 0;
+    }
 
     if (once) {
         Print(onceHighQuality ? "HQ on, no-op pump, one run" : "HQ off, no-op pump, one run",
@@ -291,5 +299,6 @@ int main(int argc, char** argv)
         PrintShare("clock-every-cell pump share", variants[2].best, variants[0].best);
     }
     compareStill();
+    bench::CompareGridSizes(quietContext, texture, 3);
     return 0;
 }

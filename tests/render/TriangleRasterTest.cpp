@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 namespace vistagon {
 namespace {
 
@@ -116,6 +119,39 @@ TEST(TriangleRasterTest, ClipsToThePictureAndIgnoresTrianglesBesideIt)
     beside.Draw(kWidth + 1, 5, kWidth + 20, 5, kWidth + 5, 20, kUp);
     beside.Draw(5, -20, 15, -20, 10, -1, kUp);
     EXPECT_EQ(beside.Painted(), 0) << "nothing leaks onto the picture's edges";
+}
+
+// Bounds answered taken hide every triangle whose corners round down within
+// them, wherever it lies; bounds reaching off the picture count only what is on it.
+TEST(TriangleRasterTest, TakenBoundsHideEveryTriangleWithin)
+{
+    RasterScene scene;
+    scene.Draw(-10, 2, 50, 2, 20, 40, kUp);
+    scene.Draw(0, 25, 40, 18, 10, 31, kUp);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> across(-8.0, kWidth + 8.0), down(-8.0, kHeight + 8.0), share(0.0, 1.0);
+    int taken = 0, open = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        double minX = across(random), maxX = minX + 12 * share(random);
+        double minY = down(random), maxY = minY + 12 * share(random);
+        if (!scene.raster.BoundsTaken(minX, maxX, minY, maxY)) {
+            ++open;
+            continue;
+        }
+        ++taken;
+        const auto corner = [&](int& x, int& y) {
+            x = static_cast<int>(std::floor(minX + (maxX - minX) * share(random)));
+            y = static_cast<int>(std::floor(minY + (maxY - minY) * share(random)));
+        };
+        int x[3], y[3];
+        for (int k = 0; k < 3; ++k) corner(x[k], y[k]);
+        const int before = scene.Painted();
+        scene.Draw(x[0], y[0], x[1], y[1], x[2], y[2], kDown);
+        ASSERT_EQ(scene.Painted(), before) << x[0] << "," << y[0] << " " << x[1] << "," << y[1] << " " << x[2] << ","
+                                           << y[2];
+    }
+    EXPECT_GT(taken, 100);
+    EXPECT_GT(open, 100);
 }
 
 }  // namespace

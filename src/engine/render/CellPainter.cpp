@@ -2,6 +2,7 @@
 
 #include "image/ElevationGrid.h"
 #include "render/FrameRenderer.h"
+#include "render/HiddenBlocks.h"
 #include "render/Projector.h"
 
 #include <cmath>
@@ -17,6 +18,14 @@ CellPainter::CellPainter(Projector& projector, TriangleTarget& target, const Ele
 
 void CellPainter::Paint(double x, double y, StencilStep step)
 {
+    if (hidden_ != nullptr && hidden_->Hides(x, y)) {
+        ++statistics_.cellsSkipped;
+        skipped_ = true;
+        return;
+    }
+    // The stencil before a gap holds nothing the next cell could carry over.
+    if (skipped_) step = StencilStep::Full;
+    skipped_ = false;
     if (step == StencilStep::Full)
         stencil_.Build(x, y);
     else

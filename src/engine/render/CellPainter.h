@@ -8,6 +8,7 @@
 namespace vistagon {
 
 class ElevationGrid;
+class HiddenBlocks;
 class Projector;
 class TriangleTarget;
 struct FrameStatistics;
@@ -24,6 +25,8 @@ public:
     void Paint(double x, double y, StencilStep step) override;
     // Where the following cells' triangles go.
     void SetTarget(TriangleTarget& target) { target_ = &target; }
+    // Cells in blocks it hides are left out before their stencil is built; none: every cell is painted.
+    void SetHiddenBlocks(HiddenBlocks* hidden) { hidden_ = hidden; }
 
 private:
     // A corner's projection, made when a facing triangle needs it and kept
@@ -46,6 +49,9 @@ private:
     Vec4 observer_;
     double dustDistance_;
     FrameStatistics& statistics_;
+    HiddenBlocks* hidden_ = nullptr;
+    // A cell was left out since the stencil was last built or advanced.
+    bool skipped_ = false;
     // Of V3, V4, V7, V8 of the current cell.
     std::array<Corner, 4> corners_{};
 };

@@ -48,6 +48,12 @@ void FrameCrew::Begin(int width, int height)
     failure_ = nullptr;
 }
 
+HeightPyramid& FrameCrew::Heights(const ElevationGrid& elevation, double dx, double dy)
+{
+    const std::lock_guard lock(heightsLock_);
+    return KeptPyramid(heights_, elevation, dx, dy);
+}
+
 void FrameCrew::Fail()
 {
     failed_.store(true, std::memory_order_relaxed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/CellSink.h"
+#include "render/HeightPyramid.h"
 #include "render/PixelCoverage.h"
 #include "render/TriangleList.h"
 
@@ -8,6 +9,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace vistagon {
@@ -34,6 +36,8 @@ public:
     // The pixels the members have reached, which every member's painter reads
     // to leave out the triangles hidden in every band.
     PixelCoverage& coverage() { return coverage_; }
+    // The heights of blocks of cells, one for all members and frames.
+    HeightPyramid& Heights(const ElevationGrid& elevation, double dx, double dy);
 
     // Member 0's side: the cell walk hands it every cell, then Close.
     class Lead final : public CellSink {
@@ -111,6 +115,8 @@ private:
     int members_;
     std::array<Batch, kRing> ring_;
     PixelCoverage coverage_;
+    std::mutex heightsLock_;
+    std::optional<HeightPyramid> heights_;
     // Twice the batches published, plus one once the lead has closed.
     alignas(kLine) std::atomic<size_t> state_{0};
     std::atomic<bool> failed_{false};

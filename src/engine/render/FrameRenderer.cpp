@@ -6,6 +6,7 @@
 #include "platform/Truncate.h"
 #include "render/CellPainter.h"
 #include "render/FrameCrew.h"
+#include "render/HiddenBlocks.h"
 #include "render/Projector.h"
 #include "render/TraversalPasses.h"
 #include "render/TriangleRaster.h"
@@ -78,6 +79,12 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     const double dx = gridWidth / settings_.divisionsX;
     const double dy = gridHeight / settings_.divisionsY;
     CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
+    HeightPyramid* heights = Heights(dx, dy, crew);
+    std::optional<HiddenBlocks> hidden;
+    if (heights != nullptr) {
+        hidden.emplace(*heights, projector_, raster, dx, dy);
+        painter.SetHiddenBlocks(&*hidden);
+    }
     if (crew != nullptr && member != 0) {
         crew->Serve(&painter, &raster);
         return;
@@ -93,6 +100,14 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     passes.Run();
     if (lead) lead->Close();
     progress_ = passes.progress();
+}
+
+HeightPyramid* FrameRenderer::Heights(double dx, double dy, FrameCrew* crew)
+{
+    if (!skipHidden_) return nullptr;
+    const ElevationGrid& elevation = *settings_.elevation;
+    if (crew != nullptr) return &crew->Heights(elevation, dx, dy);
+    return &KeptPyramid(heights_, elevation, dx, dy);
 }
 
 FrameOutcome FrameRenderer::Finish(CTGAFile& output, const std::string& fileName, const std::function<void()>& redraw)

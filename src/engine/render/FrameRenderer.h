@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/AppContext.h"
+#include "render/HeightPyramid.h"
 #include "render/RenderTypes.h"
 #include "render/TriangleRaster.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vistagon {
@@ -24,6 +26,7 @@ struct FrameStatistics {
     long cellsVisited = 0;    // cells the passes stepped over, thinned ones included
     long cellsShaded = 0;     // cells nearer than the haze cut-off
     long trianglesDrawn = 0;  // triangles that survived culling and projection
+    long cellsSkipped = 0;    // cells left out whole, their block hidden behind nearer ones
 };
 
 // The surface renderer of Raw and Final frames. One per job and thread; the
@@ -51,13 +54,22 @@ public:
     FrameOutcome Finish(CTGAFile& output, const std::string& fileName, const std::function<void()>& redraw);
 
     const FrameStatistics& statistics() const { return statistics_; }
+    // Whether blocks of cells hidden behind nearer terrain are left out unwalked
+    // (on by default; the frame's bytes are the same either way).
+    void SetSkipHiddenBlocks(bool skip) { skipHidden_ = skip; }
 
 private:
+    // The crew's when drawing with one; none when not skipping.
+    HeightPyramid* Heights(double dx, double dy, FrameCrew* crew);
+
     AppContext& context_;
     Projector& projector_;
     RenderSettings settings_;
     FrameStatistics statistics_;
     double progress_ = 0.0;
+    bool skipHidden_ = true;
+    // Kept from frame to frame (the grid and the cell size stay for a job) when drawing alone.
+    std::optional<HeightPyramid> heights_;
 };
 
 }  // namespace vistagon

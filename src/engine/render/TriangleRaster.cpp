@@ -196,6 +196,18 @@ bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
     return true;
 }
 
+// Spans stray a column beyond their corners' columns, as in BoxTaken.
+bool TriangleRaster::BoundsTaken(double minX, double maxX, double minY, double maxY) const
+{
+    if (!(minX <= maxX) || !(minY <= maxY)) return false;
+    const int left = ClampedFloor(minX, xMin_ + 1, lastColumn_ + 2) - 1;
+    const int right = ClampedFloor(maxX, xMin_ - 2, lastColumn_ - 1) + 1;
+    const int top = ClampedFloor(minY, firstRow_, lastRow_ + 1);
+    const int bottom = ClampedFloor(maxY, firstRow_ - 1, lastRow_);
+    if (left > right || top > bottom) return true;
+    return coverage_.RegionTaken(left, right, yMax_ - bottom, yMax_ - top);
+}
+
 // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
 int TriangleRaster::SpanStart(double leftEdge) const
 {
@@ -263,7 +275,7 @@ void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const 
     // The normal steps over taken pixels too: each pixel's sum is the one the whole span makes.
     for (int column = left; column <= right; ++column, pixel += 3, ++taken) {
         if (!coverage_.Taken(taken)) {
-            coverage_.Take(taken);
+            coverage_.Take(taken, coverage_.Tile(column, yMax_ - row));
             ShadePixel(pixel, column, row, nx, ny, nz, shading);
         }
         if (!shading.flat) {

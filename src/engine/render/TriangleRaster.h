@@ -24,6 +24,8 @@ struct RowBand {
 
     bool Owns(int imageRow) const { return count == 1 || (imageRow / kRows) % count == index; }
 };
+// A band's thread alone counts the pixels of its coverage tiles.
+static_assert(RowBand::kRows % PixelCoverage::kTileRows == 0);
 
 // Scan-converts and shades the triangles of one frame into the output image:
 // normals interpolated in screen space, diffuse light, the cell's haze and the
@@ -43,6 +45,10 @@ public:
     // In the band's rows, and in all the picture's rows.
     bool Hidden(const RasterVertex (&vertices)[3]) const override;
     bool HiddenInEveryBand(const RasterVertex (&vertices)[3]) const;
+    // Whether every pixel that a triangle could reach, in any band, is taken
+    // when its corners project within minX..maxX, minY..maxY before they are
+    // rounded down.
+    bool BoundsTaken(double minX, double maxX, double minY, double maxY) const;
     void Draw(RasterVertex (&vertices)[3], double fog) override;
 
 private:

@@ -1,40 +1,16 @@
 #include "import/gdal/GdalRaster.h"
 
+#include "import/gdal/GdalErrors.h"
+
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 
 namespace vistagon {
 
 namespace {
-
-void RegisterDrivers()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { GDALAllRegister(); });
-}
-
-// GDAL's messages would go to stderr between our own; they are collected here instead.
-class QuietErrors {
-public:
-    QuietErrors()
-    {
-        CPLPushErrorHandler(CPLQuietErrorHandler);
-        CPLErrorReset();
-    }
-    ~QuietErrors() { CPLPopErrorHandler(); }
-    QuietErrors(const QuietErrors&) = delete;
-    QuietErrors& operator=(const QuietErrors&) = delete;
-
-    static std::string LastMessage()
-    {
-        const char* text = CPLGetLastErrorMsg();
-        return text != nullptr && *text != '\0' ? text : "GDAL gave no reason.";
-    }
-};
 
 GDALRIOResampleAlg AlgorithmOf(Resampling resampling)
 {
@@ -50,7 +26,7 @@ GDALRIOResampleAlg AlgorithmOf(Resampling resampling)
 
 std::unique_ptr<GdalRaster> GdalRaster::Open(const std::string& path, std::string& error)
 {
-    RegisterDrivers();
+    RegisterGdalDrivers();
     const QuietErrors quiet;
     auto* dataset = GDALDataset::FromHandle(GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
     if (dataset == nullptr) {
@@ -91,6 +67,17 @@ std::optional<std::array<double, 6>> GdalRaster::GeoTransform() const
     std::array<double, 6> transform{};
     if (dataset_->GetGeoTransform(transform.data()) != CE_None) return std::nullopt;
     return transform;
+}
+
+std::string GdalRaster::SystemWkt() const
+{
+    const OGRSpatialReference* system = dataset_->GetSpatialRef();
+    if (system == nullptr) return {};
+    char* text = nullptr;
+    system->exportToWkt(&text);
+    std::string wkt = text != nullptr ? text : "";
+    CPLFree(text);
+    return wkt;
 }
 
 std::string GdalRaster::SystemName() const

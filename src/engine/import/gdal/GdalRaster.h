@@ -39,6 +39,8 @@ public:
 
     // The affine transform from pixel to ground; none for a plain picture.
     std::optional<std::array<double, 6>> GeoTransform() const;
+    // The coordinate system as WKT, empty when there is none.
+    std::string SystemWkt() const;
     // The coordinate system's name, empty when there is none.
     std::string SystemName() const;
     bool IsGeographic() const;

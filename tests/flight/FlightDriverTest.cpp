@@ -208,19 +208,19 @@ TEST_F(CurvedFlightTest, NeverRendersWithinFiveUnitsOfTheGround)
     EXPECT_TRUE(raised);
 }
 
-TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
+// Frames from to to of the script's flight, alone, are those of the full run.
+void ExpectARangeFliesTheSamePath(TestContext& t, JobScript script, int from, int to)
 {
     auto terrain = MakeTerrain(t.context, 200, 200, [](int x, int y) { return (x * 7 + y * 3) % 40; });
-    JobScript script = CurvedScript(60);
     const FlightPlan full = FlyCurved(script, *terrain);
-    script.values.From = 10;
-    script.values.To = 20;
+    script.values.From = from;
+    script.values.To = to;
     const FlightPlan part = FlyCurved(script, *terrain);
-    ASSERT_EQ(part.size(), 11u);
+    ASSERT_EQ(part.size(), static_cast<size_t>(to - from + 1));
     for (size_t i = 0; i < part.size(); ++i) {
         const FrameCamera& a = part[i].camera;
-        const FrameCamera& b = full[i + 10].camera;
-        EXPECT_EQ(part[i].index, full[i + 10].index);
+        const FrameCamera& b = full[i + static_cast<size_t>(from)].camera;
+        EXPECT_EQ(part[i].index, full[i + static_cast<size_t>(from)].index);
         EXPECT_EQ(a.position.x, b.position.x);
         EXPECT_EQ(a.position.y, b.position.y);
         EXPECT_EQ(a.heading, b.heading);
@@ -228,6 +228,11 @@ TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
         EXPECT_EQ(a.zScale, b.zScale);
         EXPECT_EQ(a.dustDistance, b.dustDistance);
     }
+}
+
+TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
+{
+    ExpectARangeFliesTheSamePath(t, CurvedScript(60), 10, 20);
 }
 
 // Across a 200 x 200 terrain from the south-west to the north-east with a bend.
@@ -291,18 +296,8 @@ TEST_F(CurvedFlightTest, AnOpenFlightStartsSettledAtItsHeightAboveTheGround)
 
 TEST_F(CurvedFlightTest, AFrameRangeOfAnOpenFlightFliesTheSamePath)
 {
-    auto terrain = MakeTerrain(t.context, 200, 200, [](int x, int y) { return (x * 7 + y * 3) % 40; });
-    JobScript script = OpenScript(50);
-    const FlightPlan full = FlyCurved(script, *terrain);
-    script.values.From = 40;
-    script.values.To = 49;
-    const FlightPlan part = FlyCurved(script, *terrain);
-    ASSERT_EQ(part.size(), 10u);
-    for (size_t i = 0; i < part.size(); ++i) {
-        EXPECT_EQ(part[i].camera.position.x, full[i + 40].camera.position.x);
-        EXPECT_EQ(part[i].camera.heading, full[i + 40].camera.heading);
-        EXPECT_EQ(part[i].camera.roll, full[i + 40].camera.roll);
-    }
+    // The last frames too: an open flight has a position for every frame.
+    ExpectARangeFliesTheSamePath(t, OpenScript(50), 40, 49);
 }
 
 TEST_F(CurvedFlightTest, PathsThatCannotCloseAreRefused)

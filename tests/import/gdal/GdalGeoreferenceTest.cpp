@@ -79,6 +79,36 @@ TEST(GdalGeoreference, ProjectedWindowLiesWhereItsSourcePixelsLie)
     EXPECT_EQ(HeightAt(*written, 3, 2), 44);
 }
 
+TEST(GdalGeoreference, FileRewrittenByGdalStillReadsBack)
+{
+    TestContext t;
+    const std::string tif = t.dir.File("dem.tif");
+    WriteTestRaster(tif, "GTiff", {3, 2, GDT_Int16, {Ramp(3, 2)}, std::nullopt, kUtm, 32633, {}});
+    GdalImportOptions options{tif, t.dir.File("dem.tga")};
+    ASSERT_TRUE(RunImport(t, options));
+    const std::optional<Georeference> ours = ReadGeoreference(options.target);
+    ASSERT_TRUE(ours);
+    {
+        // Statistics make GDAL write the auxiliary file again, in its own layout.
+        Dataset written = OpenWithGdal(options.target);
+        ASSERT_TRUE(written);
+        double minimum = 0, maximum = 0, mean = 0, deviation = 0;
+        ASSERT_EQ(written->GetRasterBand(3)->ComputeStatistics(FALSE, &minimum, &maximum, &mean, &deviation, nullptr,
+                                                               nullptr),
+                  CE_None);
+    }
+    ASSERT_NE(ReadFileBytes(GeoreferencePath(options.target)).find("STATISTICS_MAXIMUM"), std::string::npos);
+    const std::optional<Georeference> rewritten = ReadGeoreference(options.target);
+    ASSERT_TRUE(rewritten);
+    EXPECT_EQ(rewritten->transform, ours->transform);
+    OGRSpatialReference system;
+    ASSERT_EQ(system.importFromWkt(rewritten->wkt.c_str()), OGRERR_NONE);
+    OGRSpatialReference expected;
+    expected.importFromEPSG(32633);
+    EXPECT_TRUE(system.IsSame(&expected));
+    EXPECT_EQ(rewritten->axisMapping, "1,2");
+}
+
 TEST(GdalGeoreference, ResizedGeographicRasterKeepsItsCornersAndLongitudeFirst)
 {
     TestContext t;

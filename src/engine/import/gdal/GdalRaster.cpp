@@ -69,15 +69,29 @@ std::optional<std::array<double, 6>> GdalRaster::GeoTransform() const
     return transform;
 }
 
-std::string GdalRaster::SystemWkt() const
+std::optional<Georeference> GdalRaster::Georeferencing() const
 {
+    const auto transform = GeoTransform();
+    if (!transform) return std::nullopt;
+    Georeference georeference;
+    georeference.transform = *transform;
     const OGRSpatialReference* system = dataset_->GetSpatialRef();
-    if (system == nullptr) return {};
-    char* text = nullptr;
-    system->exportToWkt(&text);
-    std::string wkt = text != nullptr ? text : "";
-    CPLFree(text);
-    return wkt;
+    if (system == nullptr) return georeference;
+    const QuietErrors quiet;
+    char* wkt = nullptr;
+    if (system->exportToWkt(&wkt) != OGRERR_NONE) {
+        CPLFree(wkt);
+        wkt = nullptr;
+        const char* const wkt2[] = {"FORMAT=WKT2_2018", nullptr};
+        if (system->exportToWkt(&wkt, wkt2) != OGRERR_NONE) wkt = nullptr;
+    }
+    if (wkt != nullptr) georeference.wkt = wkt;
+    CPLFree(wkt);
+    for (const int axis : system->GetDataAxisToSRSAxisMapping()) {
+        if (!georeference.axisMapping.empty()) georeference.axisMapping += ',';
+        georeference.axisMapping += std::to_string(axis);
+    }
+    return georeference;
 }
 
 std::string GdalRaster::SystemName() const

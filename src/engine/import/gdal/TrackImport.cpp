@@ -35,17 +35,16 @@ std::optional<Picture> ReadPicture(const std::string& path, std::string& error)
         error = FormatText(msg::kTrackCannotOpen.text, path.c_str(), error.c_str());
         return std::nullopt;
     }
-    const auto transform = raster->GeoTransform();
-    const std::string wkt = raster->SystemWkt();
+    const std::optional<Georeference> georeference = raster->Georeferencing();
     Picture picture;
-    if (!transform || wkt.empty() || picture.system.importFromWkt(wkt.c_str()) != OGRERR_NONE) {
+    if (!georeference || georeference->wkt.empty() || picture.system.importFromWkt(georeference->wkt.c_str()) != OGRERR_NONE) {
         error = FormatText(msg::kPictureNotGeoreferenced.text, path.c_str(), path.c_str());
         return std::nullopt;
     }
     picture.system.SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
     picture.width = raster->width();
     picture.height = raster->height();
-    picture.transform = *transform;
+    picture.transform = georeference->transform;
     return picture;
 }
 
@@ -188,7 +187,7 @@ std::optional<PictureGeoreference> PictureGeoreference::Read(const std::string& 
     const std::optional<Picture> picture = ReadPicture(picturePath, error);
     if (!picture) return std::nullopt;
     PictureGeoreference georeference;
-    std::copy(picture->transform.begin(), picture->transform.end(), georeference.transform_);
+    georeference.georeference_.transform = picture->transform;
     const char* name = picture->system.GetName();
     georeference.systemName_ = name != nullptr ? name : "";
     georeference.geographic_ = picture->system.IsGeographic();
@@ -197,9 +196,8 @@ std::optional<PictureGeoreference> PictureGeoreference::Read(const std::string& 
 
 CurvePoint PictureGeoreference::MapAt(double x, double y) const
 {
-    const double column = x + 0.5, row = y + 0.5;
-    return CurvePoint{transform_[0] + transform_[1] * column + transform_[2] * row,
-                      transform_[3] + transform_[4] * column + transform_[5] * row};
+    // Pixel centres lie half a pixel into the transform's corners.
+    return CurvePoint{georeference_.MapX(x + 0.5, y + 0.5), georeference_.MapY(x + 0.5, y + 0.5)};
 }
 
 }  // namespace vistagon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flight/TrackReduction.h"
+#include "image/Georeference.h"
 
 #include <optional>
 #include <string>
@@ -49,7 +50,7 @@ public:
     bool geographic() const { return geographic_; }
 
 private:
-    double transform_[6] = {};
+    Georeference georeference_;
     std::string systemName_;
     bool geographic_ = false;
 };

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs the Debian packages a task needs, only those missing (safe to run again).
-#   scripts/install-deps.sh build|test|fuzz|gui|bench
+#   scripts/install-deps.sh build|test|fuzz|gui|bench|route
 set -eu
 packages="cmake ninja-build g++ make"
 case "${1:-build}" in
@@ -9,7 +9,8 @@ case "${1:-build}" in
   fuzz) packages="$packages clang libclang-rt-14-dev" ;;
   gui) packages="$packages qt6-base-dev" ;;
   bench) packages="$packages time valgrind python3" ;;
-  *) echo "usage: $0 build|test|fuzz|gui|bench" >&2; exit 2 ;;
+  route) packages="gdal-bin python3 ffmpeg" ;;
+  *) echo "usage: $0 build|test|fuzz|gui|bench|route" >&2; exit 2 ;;
 esac
 missing=""
 for package in $packages; do

@@ -8,7 +8,9 @@ const std::vector<Command>& AllCommands()
         {"info", "info FILE                      header of a TGA file, or the values of a scene", RunInfo},
         {"import", "import KIND ...                convert foreign elevation data into an elevation file", RunImport},
         {"scene", "scene new|set SCENE.vgs [--elevation F] [--texture F] [--mask F] [FIELD=VALUE ...]\n"
-                  "                               make a scene or change its fields (the names \"info\" prints)", RunScene},
+                  "                               make a scene or change its fields (the names \"info\" prints)\n"
+                  "      scene path SCENE.vgs --track FILE [--layer NAME] [--open | --closed] [--points N]\n"
+                  "                               fly a GPS track (GPX, KML, GeoJSON, ...) over the scene's picture", RunScene},
         {"tool", "tool KIND ...                  image tools on TGA files", RunTool},
         {"render", "render SCENE.vgs [--mode final|raw|preview] [--jobs N] [--frames A-B] [--video OUT.mp4 [--fps 25]]\n"
                    "                               render a scene's frames into the current folder", RunRender},

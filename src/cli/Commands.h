@@ -34,6 +34,8 @@ int RunImportAsciiIrregular(CliSession& session, const std::vector<std::string>&
 int RunImportTgaIrregular(CliSession& session, const std::vector<std::string>& words);
 int RunImportJapan(CliSession& session, const std::vector<std::string>& words);
 int RunImportGdal(CliSession& session, const std::vector<std::string>& words);
+// scene path SCENE --track FILE: GDAL reads the track, so it runs in vistagon-cli-gdal too.
+int RunScenePath(CliSession& session, const std::vector<std::string>& words);
 int RunToolBlueZero(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToColor(CliSession& session, const std::vector<std::string>& words);
 int RunToolElevToGray(CliSession& session, const std::vector<std::string>& words);

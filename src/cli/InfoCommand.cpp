@@ -28,6 +28,16 @@ const char* OutputKindName(OutputKind kind)
     return "?";
 }
 
+const char* PathTypeName(int pathType)
+{
+    switch (pathType) {
+    case SceneParameters::kStraightPath: return "(straight)";
+    case SceneParameters::kClosedCurve: return "(closed curve)";
+    case SceneParameters::kOpenCurve: return "(open curve)";
+    }
+    return "(curve, flown closed)";
+}
+
 void PrintScene(std::FILE* out, const SceneParameters& s)
 {
     const auto d = [out](const char* name, double v) { std::fprintf(out, "%-20s %f\n", name, v); };
@@ -45,7 +55,8 @@ void PrintScene(std::FILE* out, const SceneParameters& s)
     i("HQ", s.HQ); i("UseTextureFile", s.UseTextureFile); i("UseMaskFile", s.UseMaskFile);
     i("UseBackgroundColor", s.UseBackgroundColor); i("UseRecorder", s.UseRecorder);
     d("AverageHeight", s.AverageHeight); d("PreviewRange", s.PreviewRange); d("RollFactor", s.RollFactor);
-    i("PathType", s.PathType); d("Smoothness", s.Smoothness); i("Total", s.Total); i("From", s.From);
+    std::fprintf(out, "%-20s %d %s\n", "PathType", s.PathType, PathTypeName(s.PathType));
+    d("Smoothness", s.Smoothness); i("Total", s.Total); i("From", s.From);
     i("To", s.To); i("Offset", s.Offset);
     std::fprintf(out, "%-20s %06X\n", "BackgroundColor", static_cast<unsigned>(s.BackgroundColor));
     std::fprintf(out, "%-20s %d\n", "PathPoints", s.PathPointCount());

@@ -1,5 +1,7 @@
 #include "Commands.h"
 #include "SceneFields.h"
+#include "SceneFile.h"
+#include "TerrainExtentFile.h"
 #include "Subcommands.h"
 #include "image/ElevationGrid.h"
 #include "platform/BinaryFile.h"
@@ -50,24 +52,6 @@ bool Assigns(const std::vector<Assignment>& assignments, const char* field)
     return std::any_of(assignments.begin(), assignments.end(), [field](const Assignment& a) { return a.field == field; });
 }
 
-// The size and height range of an elevation file; none when it cannot be read.
-std::optional<TerrainExtent> ReadExtent(AppContext& context, const std::string& path)
-{
-    if (!CanOpenForReading(path)) return std::nullopt;
-    ElevationGrid grid(context, 1.0, 1.0, true);
-    if (!grid.OnOpenDocument(path)) return std::nullopt;
-    TerrainExtent extent{grid.GetWidth(), grid.GetHeight(), 0, 0};
-    bool first = true;
-    for (int y = 0; y < extent.height; ++y)
-        for (int x = 0; x < extent.width; ++x) {
-            const int v = grid.NodeValue(x, y);
-            extent.lowest = first ? v : std::min(extent.lowest, v);
-            extent.highest = first ? v : std::max(extent.highest, v);
-            first = false;
-        }
-    return extent;
-}
-
 // The grid follows the terrain, the cameras look across it; what the line names wins.
 void FitToTerrain(const TerrainExtent& terrain, const std::vector<Assignment>& assignments, SceneParameters& scene)
 {
@@ -75,13 +59,6 @@ void FitToTerrain(const TerrainExtent& terrain, const std::vector<Assignment>& a
     scene.GridY = std::min(terrain.height, kLargestGrid);
     PlaceCameras(terrain, scene);
     Apply(scene, assignments);
-}
-
-int Save(CliSession& session, const SceneParameters& scene, const std::string& path)
-{
-    if (!SaveScene(session.context, scene, path)) return kFailure;
-    std::fprintf(session.out, "saved %s\n", path.c_str());
-    return kSuccess;
 }
 
 int RunSceneNew(CliSession& session, const std::vector<std::string>& words)
@@ -106,10 +83,10 @@ int RunSceneNew(CliSession& session, const std::vector<std::string>& words)
     if (Assigns(assignments, "Total") && !Assigns(assignments, "To"))
         scene.To = std::max(0, scene.Total - (scene.PathType == 1 ? 2 : 1));
     if (args.Value("--elevation")) {
-        if (const auto terrain = ReadExtent(session.context, scene.ElevationFileName))
+        if (const auto terrain = ReadTerrainExtent(session.context, scene.ElevationFileName))
             FitToTerrain(*terrain, assignments, scene);
     }
-    return Save(session, scene, path);
+    return SaveSceneFile(session, scene, path);
 }
 
 int RunSceneSet(CliSession& session, const std::vector<std::string>& words)
@@ -119,16 +96,9 @@ int RunSceneSet(CliSession& session, const std::vector<std::string>& words)
     const std::string path = args.positional()[0];
     const auto assignments = ParseAssignments({args.positional().begin() + 1, args.positional().end()});
     SceneParameters scene;
-    if (!CanOpenForReading(path)) {
-        session.interaction.ShowMessage(FormatText(msg::kCannotOpenFile.text, path.c_str()), MessageIcon::Stop);
-        return kFailure;
-    }
-    if (!LoadScene(path, scene)) {
-        session.interaction.ShowMessage(FormatText(msg::kNotASceneFile.text, path.c_str()), MessageIcon::Stop);
-        return kFailure;
-    }
+    if (!LoadSceneFile(session, path, scene)) return kFailure;
     Apply(scene, assignments);
-    return Save(session, scene, path);
+    return SaveSceneFile(session, scene, path);
 }
 
 }  // namespace
@@ -138,6 +108,7 @@ int RunScene(CliSession& session, const std::vector<std::string>& words)
     static const std::vector<Subcommand> kinds = {
         {"new", "new OUT.vgs [--elevation F] [--texture F] [--mask F] [FIELD=VALUE ...]", RunSceneNew},
         {"set", "set SCENE.vgs FIELD=VALUE ...", RunSceneSet},
+        {"path", "path SCENE.vgs --track FILE [--layer NAME] [--open | --closed] [--points N]", RunScenePath},
     };
     return RunSubcommand("scene", kinds, session, words);
 }

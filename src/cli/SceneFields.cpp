@@ -12,7 +12,7 @@ namespace vistagon::cli {
 namespace {
 
 using S = SceneParameters;
-enum class Special { OutputFileFormat, BackgroundColor, PathPoints };
+enum class Special { OutputFileFormat, BackgroundColor, PathPoints, PathType };
 using Target = std::variant<double S::*, int S::*, std::string S::*, Special>;
 
 struct Field {
@@ -35,7 +35,7 @@ const std::vector<Field>& Table()
         {"HQ", &S::HQ}, {"UseTextureFile", &S::UseTextureFile}, {"UseMaskFile", &S::UseMaskFile},
         {"UseBackgroundColor", &S::UseBackgroundColor}, {"UseRecorder", &S::UseRecorder},
         {"AverageHeight", &S::AverageHeight}, {"PreviewRange", &S::PreviewRange}, {"RollFactor", &S::RollFactor},
-        {"PathType", &S::PathType}, {"Smoothness", &S::Smoothness}, {"Total", &S::Total}, {"From", &S::From},
+        {"PathType", Special::PathType}, {"Smoothness", &S::Smoothness}, {"Total", &S::Total}, {"From", &S::From},
         {"To", &S::To}, {"Offset", &S::Offset}, {"BackgroundColor", Special::BackgroundColor},
         {"PathPoints", Special::PathPoints},
     };
@@ -72,6 +72,21 @@ void AssignPathPoints(SceneParameters& scene, const Field& field, const std::str
     scene.LastPathPoint = count - 1;
 }
 
+// A number as the file stores it, or the name "info" prints beside it.
+void AssignPathType(SceneParameters& scene, const Field& field, const std::string& value)
+{
+    static const std::vector<std::pair<const char*, int>> names = {
+        {"straight", S::kStraightPath}, {"closed", S::kClosedCurve}, {"open", S::kOpenCurve}};
+    for (const auto& [name, type] : names)
+        if (strcasecmp(name, value.c_str()) == 0) {
+            scene.PathType = type;
+            return;
+        }
+    const auto number = ParseIntWord(value);
+    if (!number) Refuse(field, value, "0 (straight), 1 (closed curve), 2 (open curve) or straight, closed, open");
+    scene.PathType = *number;
+}
+
 void AssignSpecial(SceneParameters& scene, const Field& field, Special special, const std::string& value)
 {
     switch (special) {
@@ -89,6 +104,7 @@ void AssignSpecial(SceneParameters& scene, const Field& field, Special special, 
         return;
     }
     case Special::PathPoints: AssignPathPoints(scene, field, value); return;
+    case Special::PathType: AssignPathType(scene, field, value); return;
     }
 }
 

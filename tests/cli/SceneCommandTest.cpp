@@ -130,6 +130,21 @@ TEST_F(SceneCommandTest, SetChangesOnlyTheNamedFields)
     EXPECT_EQ(s.DustZ, old.DustZ);
 }
 
+TEST_F(SceneCommandTest, ThePathTypeIsSetAndShownByName)
+{
+    ASSERT_EQ(Scene({"new", "p.vgs", "--elevation", "dem.tga"}).status, 0);
+    // A curve needs more than two frames and its flight security.
+    ASSERT_EQ(Scene({"set", "p.vgs", "PathType=open", "Total=10", "AverageHeight=20", "PreviewRange=2"}).status, 0);
+    EXPECT_EQ(Load("p.vgs").PathType, SceneParameters::kOpenCurve);
+    EXPECT_NE(RunCli({"info", "p.vgs"}).out.find("PathType             2 (open curve)\n"), std::string::npos);
+    ASSERT_EQ(Scene({"set", "p.vgs", "pathtype=Closed"}).status, 0);
+    EXPECT_EQ(Load("p.vgs").PathType, SceneParameters::kClosedCurve);
+    EXPECT_NE(RunCli({"info", "p.vgs"}).out.find("PathType             1 (closed curve)\n"), std::string::npos);
+    ASSERT_EQ(Scene({"set", "p.vgs", "PathType=0"}).status, 0);
+    EXPECT_NE(RunCli({"info", "p.vgs"}).out.find("PathType             0 (straight)\n"), std::string::npos);
+    EXPECT_EQ(Scene({"set", "p.vgs", "PathType=loop"}).status, 2);
+}
+
 TEST_F(SceneCommandTest, EveryNameThatInfoPrintsCanBeSet)
 {
     ASSERT_EQ(Scene({"new", "d.vgs", "--elevation", "dem.tga"}).status, 0);

@@ -208,19 +208,19 @@ TEST_F(CurvedFlightTest, NeverRendersWithinFiveUnitsOfTheGround)
     EXPECT_TRUE(raised);
 }
 
-TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
+// Frames from to to of the script's flight, alone, are those of the full run.
+void ExpectARangeFliesTheSamePath(TestContext& t, JobScript script, int from, int to)
 {
     auto terrain = MakeTerrain(t.context, 200, 200, [](int x, int y) { return (x * 7 + y * 3) % 40; });
-    JobScript script = CurvedScript(60);
     const FlightPlan full = FlyCurved(script, *terrain);
-    script.values.From = 10;
-    script.values.To = 20;
+    script.values.From = from;
+    script.values.To = to;
     const FlightPlan part = FlyCurved(script, *terrain);
-    ASSERT_EQ(part.size(), 11u);
+    ASSERT_EQ(part.size(), static_cast<size_t>(to - from + 1));
     for (size_t i = 0; i < part.size(); ++i) {
         const FrameCamera& a = part[i].camera;
-        const FrameCamera& b = full[i + 10].camera;
-        EXPECT_EQ(part[i].index, full[i + 10].index);
+        const FrameCamera& b = full[i + static_cast<size_t>(from)].camera;
+        EXPECT_EQ(part[i].index, full[i + static_cast<size_t>(from)].index);
         EXPECT_EQ(a.position.x, b.position.x);
         EXPECT_EQ(a.position.y, b.position.y);
         EXPECT_EQ(a.heading, b.heading);
@@ -228,6 +228,76 @@ TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
         EXPECT_EQ(a.zScale, b.zScale);
         EXPECT_EQ(a.dustDistance, b.dustDistance);
     }
+}
+
+TEST_F(CurvedFlightTest, AFrameRangeFliesTheSamePath)
+{
+    ExpectARangeFliesTheSamePath(t, CurvedScript(60), 10, 20);
+}
+
+// Across a 200 x 200 terrain from the south-west to the north-east with a bend.
+JobScript OpenScript(int total)
+{
+    JobScript script = CurvedScript(total);
+    script.values.PathType = SceneParameters::kOpenCurve;
+    script.pathPoints = {{20, 180}, {100, 170}, {120, 100}, {180, 20}};
+    return script;
+}
+
+TEST_F(CurvedFlightTest, AnOpenFlightStartsOnTheFirstPointAndEndsOnTheLast)
+{
+    auto terrain = MakeTerrain(t.context, 200, 200, [](int x, int y) { return (x + 2 * y) % 50; });
+    const JobScript script = OpenScript(60);
+    const FlightPlan plan = FlyCurved(script, *terrain);
+    ASSERT_EQ(plan.size(), 60u);
+    EXPECT_EQ(plan.front().index, 0);
+    EXPECT_EQ(plan.back().index, 59);
+    EXPECT_DOUBLE_EQ(plan.front().camera.position.x, 20.0);
+    EXPECT_DOUBLE_EQ(plan.front().camera.position.y, 200.0 - 180.0);
+    const Vec4& last = plan.back().camera.position;
+    const Vec4& before = plan[plan.size() - 2].camera.position;
+    const double step = std::hypot(last.x - before.x, last.y - before.y);
+    EXPECT_LE(std::hypot(last.x - 180.0, last.y - (200.0 - 20.0)), step + 1e-9);
+    EXPECT_LT(std::hypot(last.x - 180.0, last.y - (200.0 - 20.0)), 1e-6);
+}
+
+TEST_F(CurvedFlightTest, AnOpenFlightHeadsAlongThePathFromItsFirstFrame)
+{
+    auto terrain = MakeTerrain(t.context, 200, 200, [](int, int) { return 0; });
+    const FlightPlan plan = FlyCurved(OpenScript(80), *terrain);
+    ASSERT_EQ(plan.size(), 80u);
+    // Every frame looks along the path through it: heading 0 is +y, 90 is +x.
+    for (size_t i = 1; i + 1 < plan.size(); ++i) {
+        const Vec4& a = plan[i - 1].camera.position;
+        const Vec4& b = plan[i + 1].camera.position;
+        const double along = 90.0 - std::atan2(b.y - a.y, b.x - a.x) * 180.0 / 3.141592653589793;
+        EXPECT_LT(std::fabs(std::remainder(plan[i].camera.heading - along, 360.0)), 10.0) << i;
+    }
+    // The first stretch runs east along the first chord (down the picture 10 of 80).
+    EXPECT_NEAR(plan[0].camera.heading, 90.0 - std::atan2(10.0, 80.0) * 180.0 / 3.141592653589793, 1e-6);
+    // The last stretch heads north-east, toward the last point, not back to the first.
+    EXPECT_NEAR(plan.back().camera.heading, 90.0 - std::atan2(80.0, 60.0) * 180.0 / 3.141592653589793, 1e-6);
+}
+
+TEST_F(CurvedFlightTest, AnOpenFlightStartsSettledAtItsHeightAboveTheGround)
+{
+    // Level ground at 200: without the warm-up the first frames would climb from zero.
+    auto flat = MakeTerrain(t.context, 200, 200, [](int, int) { return 200; });
+    for (const PlannedFrame& frame : FlyCurved(OpenScript(100), *flat)) {
+        EXPECT_NEAR(frame.camera.position.z, 250.0, 1e-6) << frame.index;
+        EXPECT_NEAR(frame.camera.pitch, -20.0, 1e-6) << frame.index;
+    }
+    // A slope: the first frame already holds the height over the ground ahead.
+    auto slope = MakeTerrain(t.context, 200, 200, [](int x, int) { return 5 * x; });
+    const FlightPlan plan = FlyCurved(OpenScript(100), *slope);
+    const double ground = slope->HeightAt(plan[0].camera.position.x, plan[0].camera.position.y);
+    EXPECT_NEAR(plan[0].camera.position.z - ground, 50.0, 5.0);
+}
+
+TEST_F(CurvedFlightTest, AFrameRangeOfAnOpenFlightFliesTheSamePath)
+{
+    // The last frames too: an open flight has a position for every frame.
+    ExpectARangeFliesTheSamePath(t, OpenScript(50), 40, 49);
 }
 
 TEST_F(CurvedFlightTest, PathsThatCannotCloseAreRefused)

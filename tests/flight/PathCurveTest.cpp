@@ -14,9 +14,9 @@ struct Track {
 };
 
 // Every position the curve produces, starting from the origin as the flight does.
-Track Fly(const std::vector<CurvePoint>& points, int total)
+Track Fly(const std::vector<CurvePoint>& points, int total, CurveEnds ends = CurveEnds::Closed)
 {
-    PathCurve curve(points, total);
+    PathCurve curve(points, total, ends);
     Track track;
     CurvePoint p, m;
     double k = 0.0;
@@ -113,6 +113,50 @@ TEST(PathCurve, RepeatedPointsGiveNoNaN)
         EXPECT_TRUE(std::isfinite(track.positions[i].x) && std::isfinite(track.positions[i].y)) << i;
         EXPECT_TRUE(std::isfinite(track.curvatures[i])) << i;
         EXPECT_FALSE(track.moves[i].x == 0.0 && track.moves[i].y == 0.0) << i;
+    }
+}
+
+TEST(PathCurve, AnOpenCurveRunsFromTheFirstPointToTheLastWithoutTurningBack)
+{
+    // An L: along +x, then up +y; chords 100 and 100, so 41 positions put
+    // the corner on position 20.
+    const std::vector<CurvePoint> points{{0, 0}, {50, 0}, {100, 0}, {100, 50}, {100, 100}};
+    const Track track = Fly(points, 41, CurveEnds::Open);
+    ASSERT_EQ(track.positions.size(), 41u);
+    EXPECT_EQ(track.positions.front().x, 0.0);
+    EXPECT_EQ(track.positions.front().y, 0.0);
+    EXPECT_NEAR(track.positions.back().x, 100.0, 1e-9);
+    EXPECT_NEAR(track.positions.back().y, 100.0, 1e-9);
+    EXPECT_NEAR(track.positions[20].x, 100.0, 1e-9);
+    EXPECT_NEAR(track.positions[20].y, 0.0, 1e-9);
+    // The padded ends keep the first and last stretches on their chords, and
+    // the camera never heads back toward the start.
+    for (size_t i = 1; i < 20; ++i) {
+        EXPECT_NEAR(track.positions[i].y, 0.0, 1e-9) << i;
+        EXPECT_GT(track.moves[i].x, 0.0) << i;
+    }
+    for (size_t i = 22; i < track.positions.size(); ++i) {
+        EXPECT_NEAR(track.positions[i].x, 100.0, 1e-9) << i;
+        EXPECT_GT(track.moves[i].y, 0.0) << i;
+    }
+}
+
+TEST(PathCurve, OpenAndClosedCurvesThroughTheSamePointsDifferOnlyAtTheEnds)
+{
+    const std::vector<CurvePoint> points{{0, 0}, {40, 10}, {80, 0}, {120, 10}, {160, 0}, {200, 10}, {240, 0}};
+    const Track open = Fly(points, 200, CurveEnds::Open);
+    const Track closed = Fly(points, 200, CurveEnds::Closed);
+    // The loop adds the closing chord to its length: compare the middle
+    // segment point by point at the same chord position.
+    PathCurve openCurve(points, 200, CurveEnds::Open);
+    PathCurve closedCurve(points, 200, CurveEnds::Closed);
+    EXPECT_LT(openCurve.Length(), closedCurve.Length());
+    EXPECT_NEAR(openCurve.Length() + std::hypot(240.0, 0.0), closedCurve.Length(), 1e-9);
+    EXPECT_EQ(open.positions.size(), 200u);
+    EXPECT_EQ(closed.positions.size(), 199u);
+    for (const CurvePoint& p : open.positions) {
+        EXPECT_GE(p.x, -1e-9);
+        EXPECT_LE(p.x, 240.0 + 1e-9);
     }
 }
 

@@ -79,6 +79,17 @@ TEST(SceneClipboardText, PasteRestoresEveryValueButKeepsPathPointsAndColour)
     EXPECT_EQ(target.PathPoints[0], (PathPoint{7, 9}));
 }
 
+TEST(SceneClipboardText, AnOpenCurveTravelsAsItsPathTypeNumber)
+{
+    SceneParameters source = OddScene();
+    source.PathType = SceneParameters::kOpenCurve;
+    const std::string text = SceneClipboardText::Format(source);
+    EXPECT_NE(text.find("\r\n2\t(PathType)\r\n"), std::string::npos);
+    SceneParameters target = LoadDefaults();
+    ASSERT_TRUE(SceneClipboardText::Parse(text, target));
+    EXPECT_EQ(target.PathType, SceneParameters::kOpenCurve);
+}
+
 TEST(SceneClipboardText, AShortTextFillsTheFirstFieldsAndReadsTheRestFromItsEnd)
 {
     std::string text = "Vistagon Clipboard Data - VGS\r\n";

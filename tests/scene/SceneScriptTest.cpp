@@ -176,6 +176,27 @@ TEST(SceneScript, SaveThenLoadGivesTheSameScene)
     EXPECT_EQ(back.SizeX, 320);
 }
 
+TEST(SceneScript, AnOpenFlightIsAValueOfTheCurvedFlightKey)
+{
+    TestContext t;
+    SceneParameters scene = SavableScene(t);
+    scene.PathType = SceneParameters::kOpenCurve;
+    scene.Total = 10;
+    scene.AverageHeight = 20;
+    scene.PreviewRange = 2;
+    const std::string path = t.dir.File("open.vgs");
+    ASSERT_TRUE(SaveScene(t.context, scene, path));
+    const std::string text = ReadFileBytes(path);
+    EXPECT_NE(text.find("\nRundflug=2\nHoeheUeberBoden=20.000000\n"), std::string::npos) << text;
+    SceneParameters back;
+    ASSERT_TRUE(LoadScene(path, back));
+    EXPECT_EQ(back.PathType, SceneParameters::kOpenCurve);
+    EXPECT_TRUE(back.IsCurved());
+    // Saving the loaded scene again gives the same bytes: no key of its own.
+    ASSERT_TRUE(SaveScene(t.context, back, path));
+    EXPECT_EQ(ReadFileBytes(path), text);
+}
+
 TEST(SceneScript, TheRenderCopyCarriesEveryCurrentValueAndKannBerechnen)
 {
     TestContext t;

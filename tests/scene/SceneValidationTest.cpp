@@ -106,6 +106,19 @@ TEST_F(SceneValidationTest, FlightSecurityOnlyForCurvedPaths)
     EXPECT_EQ(Result(), std::make_pair(std::string("The preview range for ground contact detection has to be greater than zero."), 384));
 }
 
+TEST_F(SceneValidationTest, AnOpenCurveIsCheckedAsACurve)
+{
+    scene.PathType = SceneParameters::kOpenCurve;
+    scene.Total = 2;
+    scene.AverageHeight = 10;
+    EXPECT_EQ(Result().first, "Total frame count has to be greater than 2 in curved paths.");
+    scene.Total = 3;
+    EXPECT_EQ(Result(), std::make_pair(std::string("The preview range for ground contact detection has to be greater than zero."), 384));
+    scene.PreviewRange = 1;
+    scene.To = 2;  // an open flight has a position for every frame
+    EXPECT_EQ(Result().first, "ok");
+}
+
 TEST_F(SceneValidationTest, TextureTemplateAndMaskInThatOrder)
 {
     scene.UseTextureFile = 1;

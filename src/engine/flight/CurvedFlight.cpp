@@ -58,12 +58,50 @@ private:
     double window_;
 };
 
-// Moves to the next position; false when the loop is complete. A loop has at
-// most Total - 1 positions even if the curve's arc sum falls short of its end.
+// Moves to the next position; false when the flight is complete. A loop has at
+// most Total - 1 positions even if the curve's arc sum falls short of its end,
+// an open flight at most Total.
 bool NextPosition(PathCurve& curve, FlightSecurity& f, int positionsSoFar, int total)
 {
-    if (positionsSoFar >= total - 1) return false;
+    const int positions = curve.ends() == CurveEnds::Closed ? total - 1 : total;
+    if (positionsSoFar >= positions) return false;
     return !curve.Step(f.position, f.move, f.curvature);
+}
+
+// Warm-up of the loop: once around without rendering, so that altitude and
+// pitch start in the state the loop returns to. The first step of the flight
+// then comes from the end of the loop.
+void WarmUpClosed(const std::vector<CurvePoint>& points, const SceneParameters& s, FlightSecurity& f)
+{
+    PathCurve curve(points, s.Total);
+    curve.Step(f.position, f.move, f.curvature);
+    for (int j = 0;; ++j) {
+        f.Update(s.ElevScaleZA);
+        f.last = f.position;
+        if (!NextPosition(curve, f, j + 1, s.Total)) break;
+    }
+}
+
+// An open flight comes from nowhere: the camera is put on the first point,
+// heading along the path's first step, and the warm-up holds it there for as
+// many updates as the loop's warm-up takes, travelling that step each time, so
+// that altitude and pitch start settled over the start of the path instead of
+// from zero.
+void WarmUpOpen(const PathCurve& start, const SceneParameters& s, FlightSecurity& f)
+{
+    PathCurve probe = start;
+    CurvePoint first, move;
+    double curvature = 0.0;
+    probe.Step(first, move, curvature);
+    CurvePoint second = first;
+    probe.Step(second, move, curvature);
+    f.position = first;
+    f.move = CurvePoint{second.x - first.x, second.y - first.y};
+    f.curvature = 0.0;
+    for (int j = 0; j + 1 < s.Total; ++j) {
+        f.last = CurvePoint{first.x - f.move.x, first.y - f.move.y};
+        f.Update(s.ElevScaleZA);
+    }
 }
 
 }  // namespace
@@ -92,21 +130,20 @@ FlightPlan FlyCurved(const JobScript& script, const ElevationGrid& terrain)
     const std::vector<CurvePoint> points = WorldPathPoints(script.pathPoints, terrain.GetGridHeight());
     FlightSecurity f(s, terrain, s.Total);
 
-    // Warm-up: once around without rendering, so that altitude and pitch start
-    // in the state the loop returns to.
-    {
-        PathCurve curve(points, s.Total);
+    const CurveEnds ends = script.open() ? CurveEnds::Open : CurveEnds::Closed;
+    PathCurve curve(points, s.Total, ends);
+    if (ends == CurveEnds::Closed) {
+        WarmUpClosed(points, s, f);
+        f.last = f.position;
         curve.Step(f.position, f.move, f.curvature);
-        for (int j = 0;; ++j) {
-            f.Update(s.ElevScaleZA);
-            f.last = f.position;
-            if (!NextPosition(curve, f, j + 1, s.Total)) break;
-        }
+    } else {
+        WarmUpOpen(curve, s, f);
+        // The first step only confirms the first point; the heading is the warm-up's.
+        const CurvePoint move = f.move;
+        curve.Step(f.position, f.move, f.curvature);
+        f.move = move;
+        f.last = CurvePoint{f.position.x - move.x, f.position.y - move.y};
     }
-
-    PathCurve curve(points, s.Total);
-    f.last = f.position;
-    curve.Step(f.position, f.move, f.curvature);
     FlightPlan plan;
     for (int j = 0; j <= s.To; ++j) {
         const double t = FrameParameter(j, s.Total);

@@ -21,8 +21,10 @@ std::vector<CurvePoint> WorldPathPoints(const std::vector<CurvePoint>& storedPoi
 // The cameras of frames From to To of a curved flight with flight security:
 // the height follows the terrain ahead, smoothed over a window that grows with
 // Total, never less than 5 units above the ground of a rendered frame; heading
-// follows the travel and the camera banks into turns. The path must pass
-// CheckCurvedPath.
+// follows the travel and the camera banks into turns. The loop (path type 1)
+// has positions for frames 0 to Total - 2; the open flight (path type 2) runs
+// from the first point to the last over frames 0 to Total - 1. The path must
+// pass CheckCurvedPath.
 FlightPlan FlyCurved(const JobScript& script, const ElevationGrid& terrain);
 
 }  // namespace vistagon

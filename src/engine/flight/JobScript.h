@@ -16,6 +16,7 @@ struct JobScript {
     std::vector<CurvePoint> pathPoints;
 
     bool curved() const { return values.PathType != 0; }
+    bool open() const { return values.PathType == SceneParameters::kOpenCurve; }
 };
 
 // False when the file is not a scene script.

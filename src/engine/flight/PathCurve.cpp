@@ -23,14 +23,15 @@ std::vector<double> KnotDifferences(const std::vector<double>& knots, size_t n)
 
 }  // namespace
 
-PathCurve::PathCurve(const std::vector<CurvePoint>& points, int total)
+PathCurve::PathCurve(const std::vector<CurvePoint>& points, int total, CurveEnds ends) : ends_(ends)
 {
     if (points.size() < static_cast<size_t>(kMinimumPoints)) throw std::invalid_argument("a closed path needs three points");
     BuildKnots(points);
     BuildSegments();
     const size_t n = knotX_.size() - 1;
     start_ = pos_ = chord_[3];
-    end_ = chord_[n - 3];
+    // The loop ends on the first point again (knot n - 3), the open curve on the last (knot n - 4).
+    end_ = chord_[ends_ == CurveEnds::Closed ? n - 3 : n - 4];
     step_ = (end_ - pos_) / std::max(total - 1, 1);
 }
 
@@ -40,9 +41,11 @@ void PathCurve::BuildKnots(const std::vector<CurvePoint>& points)
     const size_t n = count + 6;
     knotX_.assign(n + 1, 0.0);
     knotY_.assign(n + 1, 0.0);
-    // The last three points before the first and the first three after the last close the loop.
+    // The last three points before the first and the first three after the last
+    // close the loop; an open curve repeats its end points there instead.
     for (size_t k = 0; k < n; ++k) {
-        const CurvePoint& p = points[(k + count - 3) % count];
+        const size_t index = ends_ == CurveEnds::Closed ? (k + count - 3) % count : std::clamp<size_t>(k, 3, count + 2) - 3;
+        const CurvePoint& p = points[index];
         knotX_[k] = p.x;
         knotY_[k] = p.y;
     }
@@ -98,11 +101,20 @@ size_t PathCurve::SegmentAt(double pos) const
     return segmentX_.size() - 1;
 }
 
+bool PathCurve::PastTheEnd() const
+{
+    // The loop's end is its start again and is not produced; the open curve's
+    // last position is its end, wherever rounding puts the last step.
+    if (ends_ == CurveEnds::Closed) return !(end_ - 1e-9 > pos_);
+    return pos_ > end_ + 0.5 * step_;
+}
+
 bool PathCurve::Step(CurvePoint& position, CurvePoint& displacement, double& curvature)
 {
-    if (!(end_ - 1e-9 > pos_)) return true;
-    const size_t j = SegmentAt(pos_);
-    const double u = pos_ - chord_[j];
+    if (PastTheEnd()) return true;
+    const double at = std::min(pos_, end_);
+    const size_t j = SegmentAt(at);
+    const double u = at - chord_[j];
     const CurvePoint next{segmentX_[j].At(u), segmentY_[j].At(u)};
     const double dx = next.x - position.x;
     const double dy = next.y - position.y;

@@ -2,6 +2,7 @@
 
 #include "image/GaussTable.h"
 #include "image/TgaCodec.h"
+#include "image/YuvPath.h"
 #include "platform/FileError.h"
 #include "platform/RetryingSave.h"
 #include "platform/Truncate.h"
@@ -12,19 +13,8 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <strings.h>
 
 namespace vistagon {
-
-namespace {
-
-bool HasYuvExtension(const std::string& path)
-{
-    const std::string extension = std::filesystem::path(path).extension().string();
-    return strcasecmp(extension.c_str(), ".yuv") == 0;
-}
-
-}  // namespace
 
 CTGAFile::CTGAFile(AppContext& context, bool loadPixels, double scaleX, double scaleY, ProgressText* progress)
     : context_(context), loadPixels_(loadPixels), progress_(progress),

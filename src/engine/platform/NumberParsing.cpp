@@ -4,7 +4,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace vistagon {
@@ -62,6 +64,18 @@ std::optional<uint32_t> ScanHex(std::string_view text)
 std::string FormatFixed(double value)
 {
     return FormatText("%f", value);
+}
+
+std::string FormatShortest(double value)
+{
+    // Plain digits where they stay short (as WKT and people write numbers), else an exponent.
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0.0 || (magnitude >= 1e-4 && magnitude < 1e15);
+    char buffer[64];
+    const std::to_chars_result result =
+        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
 }
 
 }  // namespace vistagon

@@ -23,4 +23,8 @@ std::optional<uint32_t> ScanHex(std::string_view text);
 // "%f" formatting (six decimals, C locale).
 std::string FormatFixed(double value);
 
+// The shortest text that reads back as the same double, in any locale: plain
+// digits from 1e-4 to 1e15, with an exponent beyond.
+std::string FormatShortest(double value);
+
 }  // namespace vistagon

@@ -13,6 +13,11 @@ namespace vistagon {
 // the first frame, "Z" fields the last.
 struct SceneParameters {
     static constexpr int kMaxPathPoints = 100;
+    // The values of "Rundflug": a straight flight, the curved loop back to the
+    // first point, and the curved flight from the first point to the last.
+    static constexpr int kStraightPath = 0;
+    static constexpr int kClosedCurve = 1;
+    static constexpr int kOpenCurve = 2;
 
     double XA = 0, YA = 0, ZA = 0;
     double XZ = 0, YZ = 0, ZZ = 0;
@@ -41,7 +46,7 @@ struct SceneParameters {
     int UseBackgroundColor = 0;
     int HQ = 0;
     uint32_t BackgroundColor = 0;  // platform colour value 0x00BBGGRR
-    int PathType = 0;              // 0 straight, 1 curved
+    int PathType = 0;              // kStraightPath, kClosedCurve or kOpenCurve
     std::array<PathPoint, kMaxPathPoints> PathPoints{};
     int LastPathPoint = -1;        // index of the last valid point, -1 for none
     double AverageHeight = 0;
@@ -53,6 +58,10 @@ struct SceneParameters {
     static SceneParameters NewScene();
 
     int PathPointCount() const { return LastPathPoint + 1; }
+    // The picture the path is drawn on: the texture when it is used, else the elevation file.
+    const std::string& PathPictureName() const { return UseTextureFile != 0 ? TextureFileName : ElevationFileName; }
+    // The form's choice of Curve, closed or open; other values are its Straight.
+    bool IsCurved() const { return PathType == kClosedCurve || PathType == kOpenCurve; }
 };
 
 }  // namespace vistagon

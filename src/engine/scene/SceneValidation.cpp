@@ -35,7 +35,7 @@ std::optional<SceneProblem> Check(bool ok, const MessageText& message, int contr
 std::optional<SceneProblem> ValidateScene(const SceneParameters& s)
 {
     using namespace control;
-    const bool curved = s.PathType == 1;
+    const bool curved = s.IsCurved();
     const std::vector<std::function<std::optional<SceneProblem>()>> checks = {
         [&] { return Check(s.FocalLengthA > 0, msg::kFocalFirst, kFocalLengthA); },
         [&] { return Check(s.FocalLengthZ > 0, msg::kFocalLast, kFocalLengthZ); },

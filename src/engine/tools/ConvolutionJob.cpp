@@ -13,6 +13,7 @@ bool ConvolutionJob::Convert()
         if (!matrix.OnOpenDocument(options_.matrix)) return false;
         kernel = ConvolutionKernel::FromImage(matrix);
     }
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     CTGAFile source = MakeImage();
     CTGAFile target = MakeImage();
     if (!OpenWithTarget(source, options_.source, target)) return false;
@@ -24,7 +25,7 @@ bool ConvolutionJob::Convert()
         if (!NextRow(progress)) break;
         convolution.ComputeRow(y, RowOf(target, y));
     }
-    return SaveUnlessCancelled(target, options_.target);
+    return SaveUnlessCancelled(target, options_.target, georeference);
 }
 
 }  // namespace vistagon

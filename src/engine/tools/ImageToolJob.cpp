@@ -15,10 +15,11 @@ bool ImageToolJob::OpenWithTarget(CTGAFile& source, const std::string& sourcePat
     return source.OnOpenDocument(sourcePath) && target.CreateImage(source.GetWidth(), source.GetHeight());
 }
 
-bool ImageToolJob::SaveUnlessCancelled(CTGAFile& target, const std::string& path)
+bool ImageToolJob::SaveUnlessCancelled(CTGAFile& target, const std::string& path,
+                                       const std::optional<Georeference>& georeference)
 {
     if (WasCancelled()) return true;
-    return target.OnSaveDocument(path);
+    return target.OnSaveDocument(path) && SaveGeoreference(context_, path, georeference);
 }
 
 }  // namespace vistagon

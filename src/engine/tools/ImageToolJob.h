@@ -1,8 +1,10 @@
 #pragma once
 
 #include "image/CTGAFile.h"
+#include "image/GeoreferenceFile.h"
 #include "import/ConvertJob.h"
 
+#include <optional>
 #include <string>
 
 namespace vistagon {
@@ -29,8 +31,9 @@ protected:
     // Opens the source and creates a target of its size; false (after the image
     // layer's message) when either fails.
     bool OpenWithTarget(CTGAFile& source, const std::string& sourcePath, CTGAFile& target);
-    // Saves the finished target unless the run was cancelled; true when nothing failed.
-    bool SaveUnlessCancelled(CTGAFile& target, const std::string& path);
+    // Saves the finished target, and the georeference beside it (none takes a
+    // stale one away), unless the run was cancelled; true when nothing failed.
+    bool SaveUnlessCancelled(CTGAFile& target, const std::string& path, const std::optional<Georeference>& georeference);
 
     // Row y (0 = bottom) of a locked image, for the per-pixel loops.
     static const uint8_t* RowOf(const CTGAFile& image, int y)
@@ -47,10 +50,12 @@ protected:
 
     // The tools that turn each source pixel into one target pixel: opens the
     // source, makes the target, runs `map(in, out)` on every pixel row by row
-    // (progress, pump and cancel per row) and saves unless cancelled.
+    // (progress, pump and cancel per row) and saves unless cancelled, placed
+    // where the source lies.
     template <class PixelMap>
     bool MapPixels(const std::string& sourcePath, const std::string& targetPath, PixelMap map)
     {
+        const std::optional<Georeference> georeference = ReadGeoreference(sourcePath);
         CTGAFile source = MakeImage();
         CTGAFile target = MakeImage();
         if (!OpenWithTarget(source, sourcePath, target)) return false;
@@ -63,7 +68,7 @@ protected:
             uint8_t* out = RowOf(target, y);
             for (int x = 0; x < width; ++x, in += 3, out += 3) map(in, out);
         }
-        return SaveUnlessCancelled(target, targetPath);
+        return SaveUnlessCancelled(target, targetPath, georeference);
     }
 };
 

@@ -7,6 +7,7 @@ namespace vistagon {
 
 bool MaskJob::Convert()
 {
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     CTGAFile mask = MakeImage();
     if (!mask.OnOpenDocument(options_.mask)) return false;
     CTGAFile source = MakeImage();
@@ -20,7 +21,7 @@ bool MaskJob::Convert()
         return false;
     }
     source.ApplyMask(mask);
-    return source.OnSaveDocument(options_.target);
+    return source.OnSaveDocument(options_.target) && SaveGeoreference(context_, options_.target, georeference);
 }
 
 }  // namespace vistagon

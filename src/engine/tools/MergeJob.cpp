@@ -21,6 +21,8 @@ bool MergeJob::Convert()
         context_.ui.ShowMessage(msg::kBiasRange.text, MessageIcon::Stop);
         return false;
     }
+    // The target takes the first file's size, and its place.
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     CTGAFile first = MakeImage();
     if (!first.OnOpenDocument(options_.source)) return false;
     CTGAFile second = MakeImage();
@@ -46,7 +48,7 @@ bool MergeJob::Convert()
             Put(out, Bgr{merge(in[0], c2.b), merge(in[1], c2.g), merge(in[2], c2.r)});
         }
     }
-    return SaveUnlessCancelled(target, options_.target);
+    return SaveUnlessCancelled(target, options_.target, georeference);
 }
 
 }  // namespace vistagon

@@ -102,7 +102,8 @@ bool RectifyJob::Convert()
         if (elevation) ElevationRow(source, mapping, r, RowOf(target, r));
         else TextureRow(source, mapping, r, RowOf(target, r));
     }
-    return SaveUnlessCancelled(target, options_.target);
+    // The warp moves every pixel: the source's placement no longer holds.
+    return SaveUnlessCancelled(target, options_.target, std::nullopt);
 }
 
 }  // namespace vistagon

@@ -18,6 +18,14 @@ uint32_t BlockSum(const CTGAFile& source, int x, int y, int n)
     return sum;
 }
 
+// Blocks start at the bottom row, so the source rows left over are the top
+// ones, where GDAL's first row is.
+std::optional<Georeference> Reduced(const std::optional<Georeference>& source, int n, int height, int targetHeight)
+{
+    if (!source) return std::nullopt;
+    return source->ForPixels(0.0, height - static_cast<double>(n) * targetHeight, n, n);
+}
+
 }  // namespace
 
 bool ResampleJob::Convert()
@@ -27,6 +35,7 @@ bool ResampleJob::Convert()
         return false;
     }
     const int n = options_.Factor();
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     CTGAFile source = MakeImage();
     if (!source.OnOpenDocument(options_.source)) return false;
     const int height = source.GetHeight();
@@ -44,7 +53,7 @@ bool ResampleJob::Convert()
         for (int targetX = 0; targetX < targetWidth; ++targetX, out += 3)
             Put(out, EncodeElevation(static_cast<int32_t>(BlockSum(source, targetX * n, y, n) & 0xFFFFFF)));
     }
-    return SaveUnlessCancelled(target, options_.target);
+    return SaveUnlessCancelled(target, options_.target, Reduced(georeference, n, height, targetHeight));
 }
 
 }  // namespace vistagon

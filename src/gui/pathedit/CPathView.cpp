@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdlib>
@@ -48,6 +49,8 @@ bool CPathView::Open(const QString& picturePath, const std::vector<PathPoint>& p
         points_.push_back({p.x + border(), p.y + border()});
     }
     opened_ = true;
+    ends_ = client_.PathEnds();
+    map_ = PictureMapText::Read(picturePath);
     viewport()->update();
     return true;
 }
@@ -57,6 +60,7 @@ bool CPathView::IsEnabled(Command command) const
     switch (command) {
     case Command::Copy:
     case Command::Apply: return true;
+    case Command::ImportTrack: return TrackImportBuiltIn();
     case Command::Paste: return IsPathClipboardText(QApplication::clipboard()->text().toStdString());
     case Command::Save:
     case Command::SaveAs: return false;
@@ -70,6 +74,7 @@ void CPathView::Execute(Command command)
     case Command::Copy: CopyPoints(); break;
     case Command::Paste: PastePoints(); break;
     case Command::Apply: Apply(); break;
+    case Command::ImportTrack: ChooseTrack(); break;
     case Command::Save:
     case Command::SaveAs: break;
     default: CTGAView::Execute(command); break;
@@ -113,6 +118,52 @@ void CPathView::HandOver()
     for (const PathPoint& p : points_) picture.push_back({p.x - border(), p.y - border()});
     if (picture.size() > static_cast<size_t>(kMaxPoints)) picture.resize(kMaxPoints);
     client_.ApplyPathPoints(picture);
+    if (endsImported_) client_.ApplyPathEnds(ends_);
+}
+
+void CPathView::ChooseTrack()
+{
+    const QString path = QFileDialog::getOpenFileName(shell().DialogParent(), QStringLiteral("Import Track"), QString(),
+                                                      QStringLiteral("Tracks (*.gpx *.kml *.geojson *.json *.gpkg *.shp);;All files (*)"));
+    if (!path.isEmpty()) ImportTrackFile(path);
+}
+
+bool CPathView::ImportTrackFile(const QString& trackPath)
+{
+    const EditorTrack track = ImportEditorTrack(QString::fromStdString(document().pathName()), trackPath, border());
+    if (track.error) {
+        shell().Messages().ShowMessage(track.error->toStdString(), MessageIcon::Stop);
+        return false;
+    }
+    track_ = track.track;
+    points_.clear();
+    for (const PathPoint& p : track.points) points_.push_back({p.x + border(), p.y + border()});
+    ends_ = track.ends;
+    endsImported_ = true;
+    Changed();
+    shell().Messages().ShowMessage(track.summary.toStdString(), MessageIcon::Information);
+    return true;
+}
+
+std::vector<QPoint> CPathView::TrackScreenPoints() const
+{
+    std::vector<QPoint> screen;
+    const double m = geometry().Magnification();
+    const QPoint scroll = ScrollPosition();
+    for (const CurvePoint& p : track_)
+        screen.push_back(QPoint(static_cast<int>((p.x + border()) * m) - scroll.x(), static_cast<int>((p.y + border()) * m) - scroll.y()));
+    return screen;
+}
+
+void CPathView::ShowMapPosition(const QPoint& windowPosition)
+{
+    if (!map_ || !Inside(windowPosition)) return;
+    const QPoint scrolled = windowPosition + ScrollPosition();
+    const auto readout = geometry().Readout(scrolled.x(), scrolled.y());
+    if (!readout) return;
+    const PathPoint canvas = CanvasPointAt(windowPosition);
+    shell().SetPositionText(QString::asprintf("%d/%d", readout->first, readout->second) + QStringLiteral("   ") +
+                            map_->At(canvas.x - border(), canvas.y - border()));
 }
 
 void CPathView::Changed()
@@ -164,7 +215,7 @@ std::vector<QPoint> CPathView::CurveScreenPoints() const
     const double m = geometry().Magnification();
     std::vector<CurvePoint> knots;
     for (const PathPoint& p : points_) knots.push_back({p.x * m, p.y * m});
-    PathCurve curve(knots, kTotal);
+    PathCurve curve(knots, kTotal, ends_);
     CurvePoint position{};
     CurvePoint move{};
     double curvature = 0.0;
@@ -177,6 +228,12 @@ std::vector<QPoint> CPathView::CurveScreenPoints() const
 void CPathView::PaintOverlay(QPainter& painter, const QRect&)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
+    // The imported track lies under the points, so that the curve can be seen to follow it.
+    const std::vector<QPoint> track = TrackScreenPoints();
+    if (track.size() >= 2) {
+        painter.setPen(QPen(QColor(255, 160, 0), 1, Qt::DashLine));
+        painter.drawPolyline(track.data(), static_cast<int>(track.size()));
+    }
     QFont font = painter.font();
     font.setPixelSize(11);
     painter.setFont(font);
@@ -218,6 +275,7 @@ void CPathView::mouseMoveEvent(QMouseEvent* event)
         }
     }
     ShowReadout(at);
+    ShowMapPosition(at);
 }
 
 void CPathView::mouseReleaseEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PathEditorLauncher.h"
+#include "PathTrackImport.h"
 #include "image/CTGAView.h"
 #include "scene/PathPoint.h"
 
@@ -44,6 +45,14 @@ public:
     void CopyPoints();
     void PastePoints();
     void Apply();
+    // File > Import Track...: asks for a file, then ImportTrackFile.
+    void ChooseTrack();
+    // Replaces the points by the track's, draws the track under them and shows
+    // the summary (or the reason it cannot be used) in a box. False on refusal.
+    bool ImportTrackFile(const QString& trackPath);
+    // The imported track as drawn, in window pixels; empty before an import.
+    std::vector<QPoint> TrackScreenPoints() const;
+    CurveEnds ends() const { return ends_; }
 
 protected:
     void PaintOverlay(QPainter& painter, const QRect& exposed) override;
@@ -60,6 +69,7 @@ private:
     void Changed();
     void HandOver();
     void RefuseMorePoints();
+    void ShowMapPosition(const QPoint& windowPosition);
 
     PathEditorClient& client_;
     std::vector<PathPoint> points_;
@@ -67,6 +77,10 @@ private:
     int dragged_ = -1;
     bool opened_ = false;
     bool applied_ = false;
+    CurveEnds ends_ = CurveEnds::Closed;
+    bool endsImported_ = false;
+    std::vector<CurvePoint> track_;  // picture pixels, y down
+    std::unique_ptr<PictureMapText> map_;
 };
 
 }  // namespace vistagon::gui

@@ -274,6 +274,10 @@ QWidget* CVistagonView::BuildSettingsGroup()
     auto* line = new QHBoxLayout;
     line->addWidget(AddRadio(403, "Straight", pathGroup_, 0));
     line->addWidget(AddRadio(338, "Curve", pathGroup_, 1));
+    // A curve is a loop back to its first point, or a run from its first point to its last.
+    endsGroup_ = new QButtonGroup(this);
+    line->addWidget(AddRadio(kClosedCurveControl, "Closed", endsGroup_, SceneParameters::kClosedCurve));
+    line->addWidget(AddRadio(kOpenCurveControl, "Open", endsGroup_, SceneParameters::kOpenCurve));
     line->addWidget(AddButton(399, "Set..."));
     line->addWidget(AddCheck(390, "Recorder"));
     line->addStretch();
@@ -369,7 +373,9 @@ void CVistagonView::ShowValues()
     for (const auto& c : kTexts) static_cast<QLineEdit*>(controls_[c.id])->setText(QString::fromStdString(values_.*c.field));
     for (const auto& c : kChecks) static_cast<QCheckBox*>(controls_[c.id])->setChecked(values_.*c.field != 0);
     if (auto* button = outputGroup_->button(static_cast<int>(values_.OutputFileFormat))) button->setChecked(true);
-    if (auto* button = pathGroup_->button(values_.PathType == 1 ? 1 : 0)) button->setChecked(true);
+    if (auto* button = pathGroup_->button(values_.IsCurved() ? 1 : 0)) button->setChecked(true);
+    const bool open = values_.PathType == SceneParameters::kOpenCurve;
+    endsGroup_->button(open ? SceneParameters::kOpenCurve : SceneParameters::kClosedCurve)->setChecked(true);
     swatch_->setColour(values_.BackgroundColor);
     showing_ = false;
     UpdateEnabling();
@@ -384,6 +390,8 @@ void CVistagonView::UpdateEnabling()
     controls_[321]->setEnabled(checked(415));
     controls_[315]->setEnabled(checked(414));
     controls_[399]->setEnabled(pathGroup_->checkedId() == 1);
+    controls_[kClosedCurveControl]->setEnabled(pathGroup_->checkedId() == 1);
+    controls_[kOpenCurveControl]->setEnabled(pathGroup_->checkedId() == 1);
 }
 
 std::optional<SceneParameters> CVistagonView::TakeValues()
@@ -412,7 +420,7 @@ std::optional<SceneParameters> CVistagonView::TakeValues()
     for (const auto& c : kTexts) scene.*c.field = static_cast<QLineEdit*>(controls_[c.id])->text().toStdString();
     for (const auto& c : kChecks) scene.*c.field = static_cast<QCheckBox*>(controls_[c.id])->isChecked() ? 1 : 0;
     scene.OutputFileFormat = static_cast<OutputKind>(std::max(0, outputGroup_->checkedId()));
-    scene.PathType = pathGroup_->checkedId() == 1 ? 1 : 0;
+    scene.PathType = pathGroup_->checkedId() == 1 ? endsGroup_->checkedId() : SceneParameters::kStraightPath;
     scene.BackgroundColor = swatch_->colour();
     values_ = scene;
     return scene;
@@ -612,6 +620,21 @@ void CVistagonView::ApplyPathPoints(const std::vector<PathPoint>& points)
 void CVistagonView::PathEditorClosed()
 {
     pathEditorOpen_ = false;
+}
+
+CurveEnds CVistagonView::PathEnds() const
+{
+    return endsGroup_->checkedId() == SceneParameters::kOpenCurve ? CurveEnds::Open : CurveEnds::Closed;
+}
+
+void CVistagonView::ApplyPathEnds(CurveEnds ends)
+{
+    const int type = ends == CurveEnds::Open ? SceneParameters::kOpenCurve : SceneParameters::kClosedCurve;
+    endsGroup_->button(type)->setChecked(true);
+    pathGroup_->button(1)->setChecked(true);
+    values_.PathType = type;
+    UpdateEnabling();
+    SetModified(true);
 }
 
 void CVistagonView::CopyFirstToLast(bool forward)

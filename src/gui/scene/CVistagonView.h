@@ -25,6 +25,10 @@ class Shell;
 class CVistagonView : public QWidget, public ChildWindow, public PathEditorClient {
     Q_OBJECT
 public:
+    // The closed/open choice of a curve, beside "Straight" and "Curve".
+    static constexpr int kClosedCurveControl = 441;
+    static constexpr int kOpenCurveControl = 442;
+
     CVistagonView(Shell& shell, QString untitledName, QWidget* parent = nullptr);
 
     // The new-document path.
@@ -63,6 +67,8 @@ public:
     // PathEditorClient
     void ApplyPathPoints(const std::vector<PathPoint>& points) override;
     void PathEditorClosed() override;
+    CurveEnds PathEnds() const override;
+    void ApplyPathEnds(CurveEnds ends) override;
 
 private:
     // SceneForm and ChildWindow both name a DocumentPath; the job's view is a member.
@@ -109,6 +115,7 @@ private:
     QMap<int, QWidget*> controls_;
     QButtonGroup* outputGroup_ = nullptr;
     QButtonGroup* pathGroup_ = nullptr;
+    QButtonGroup* endsGroup_ = nullptr;  // a curve's closed loop or open run
     ColorSwatch* swatch_ = nullptr;
     bool showing_ = false;
     bool pathEditorOpen_ = false;

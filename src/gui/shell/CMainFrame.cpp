@@ -171,7 +171,7 @@ QMenu* CMainFrame::FileMenu(std::optional<WindowKind> kind)
 {
     auto* menu = new QMenu("&File", menuBar());
     if (kind == WindowKind::PathEditor) {
-        AddActions(menu, {cmd::kApply, cmd::kClose, 0, cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup, 0, cmd::kExit});
+        AddActions(menu, {cmd::kApply, cmd::kImportTrack, cmd::kClose, 0, cmd::kPrint, cmd::kPrintPreview, cmd::kPrintSetup, 0, cmd::kExit});
         return menu;
     }
     AddActions(menu, {cmd::kNew, cmd::kOpen});

@@ -20,6 +20,7 @@ enum class Command {
     ZoomOut,
     ZoomOneToOne,
     Apply,
+    ImportTrack,
 };
 
 // The four kinds of child window, each with its own menu.

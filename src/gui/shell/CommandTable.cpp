@@ -49,6 +49,7 @@ const std::vector<CommandInfo>& CommandTable::All()
         {cmd::kZoomOut, "Zoom Out (Ctrl -)", PadKeys(Qt::Key_Minus), C::ZoomOut, {}},
         {cmd::kZoomOne, "Zoom To 1:1 (Ctrl 1)", PadKeys(Qt::Key_1), C::ZoomOneToOne, {}},
         {cmd::kApply, "&Apply", {}, C::Apply, {}},
+        {cmd::kImportTrack, "Import Track...", {}, C::ImportTrack, {}},
         {cmd::kOptions, "&Options...", {}, {}, {}},
         {32806, "USGS &DEMs...", {}, {}, V::UsgsDem},
         {32822, "Bi&nary DEMs...", {}, {}, V::BinaryDem},

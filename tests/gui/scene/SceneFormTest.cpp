@@ -164,6 +164,35 @@ private slots:
         QVERIFY(!f.frame->action(cmd::kPaste)->isEnabled());
     }
 
+    void theCurveIsClosedOrOpenBesideStraightAndCurve()
+    {
+        guitest::FrameFixture f;
+        std::string open = kSceneWithPoints;
+        open.replace(open.find("Rundflug=1"), 10, "Rundflug=2");
+        f.Write("s.vgs", open.c_str());
+        QVERIFY(f.frame->OpenDocumentFile(f.File("s.vgs")));
+        CVistagonView* form = f.frame->CurrentSceneForm();
+        auto* closed = qobject_cast<QRadioButton*>(form->Control(CVistagonView::kClosedCurveControl));
+        auto* opened = qobject_cast<QRadioButton*>(form->Control(CVistagonView::kOpenCurveControl));
+        QVERIFY(qobject_cast<QRadioButton*>(form->Control(338))->isChecked());
+        QVERIFY(opened->isChecked() && opened->isEnabled());
+        QCOMPARE(form->TakeValues()->PathType, SceneParameters::kOpenCurve);
+        QCOMPARE(form->PathEnds(), CurveEnds::Open);
+
+        QTest::mouseClick(closed, Qt::LeftButton);
+        QVERIFY(form->document().IsModified());
+        QCOMPARE(form->TakeValues()->PathType, SceneParameters::kClosedCurve);
+        // Straight keeps the choice for later but disables it.
+        QTest::mouseClick(qobject_cast<QRadioButton*>(form->Control(403)), Qt::LeftButton);
+        QCOMPARE(form->TakeValues()->PathType, SceneParameters::kStraightPath);
+        QVERIFY(!closed->isEnabled() && !opened->isEnabled());
+
+        // A track imported in the path editor makes the path a curve with its ends.
+        form->ApplyPathEnds(CurveEnds::Open);
+        QVERIFY(qobject_cast<QRadioButton*>(form->Control(338))->isChecked());
+        QCOMPARE(form->TakeValues()->PathType, SceneParameters::kOpenCurve);
+    }
+
     void saveWritesTheFormAndClosingAsksAboutChanges()
     {
         guitest::FrameFixture f;

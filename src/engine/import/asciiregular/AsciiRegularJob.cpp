@@ -2,6 +2,7 @@
 
 #include "image/CTGAFile.h"
 #include "image/ElevationEncoding.h"
+#include "image/GeoreferenceFile.h"
 #include "import/asciiregular/AsciiPointReader.h"
 #include "platform/TextFormat.h"
 #include "platform/Truncate.h"
@@ -147,7 +148,8 @@ bool AsciiRegularJob::Run()
         ok = false;
     }
     // A cancelled run saves nothing but still counts as done, as the dialog sees it.
-    if (ok && !WasCancelled()) ok = image.OnSaveDocument(options_.target);
+    if (ok && !WasCancelled())
+        ok = image.OnSaveDocument(options_.target) && SaveGeoreference(context_, options_.target, std::nullopt);
     image.OnCloseDocument();
     ClearStatus();
     return ok && results_.empty();

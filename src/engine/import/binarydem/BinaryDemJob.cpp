@@ -1,6 +1,7 @@
 #include "import/binarydem/BinaryDemJob.h"
 
 #include "image/ElevationEncoding.h"
+#include "image/GeoreferenceFile.h"
 #include "import/binarydem/ElevationRowOutput.h"
 #include "platform/BinaryFile.h"
 #include "platform/FileError.h"
@@ -147,9 +148,19 @@ bool BinaryDemJob::Convert(const Region& region)
                                 MessageIcon::Stop);
         return false;
     }
-    if (!output.Commit()) return false;
+    if (!output.Commit() || !SaveGeoreference(context_, options_.targetPath, RegionGeoreference(region))) return false;
     context_.ui.ShowMessage(FormatText(msg::kElevationRange.text, minimum_, maximum_), MessageIcon::Information);
     return true;
+}
+
+Georeference BinaryDemJob::RegionGeoreference(const Region& region) const
+{
+    // The header places pixel centres; GDAL's transform starts at the corner.
+    Georeference file;
+    file.transform = {header_.ulX - header_.xdim / 2, header_.xdim, 0.0, header_.ulY + header_.ydim / 2, 0.0, -header_.ydim};
+    // GDAL's first row is the region's top row, the file row written last.
+    const auto topRow = static_cast<double>(region.firstRow - (region.height - 1));
+    return file.ForPixels(static_cast<double>(region.firstColumn), topRow, 1.0, 1.0);
 }
 
 void BinaryDemJob::ReadRow(BinaryFile& source, int64_t row, const Region& region)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/Georeference.h"
 #include "import/ConvertJob.h"
 #include "import/binarydem/BinaryDemOptions.h"
 #include "import/binarydem/BinaryHeaderInfo.h"
@@ -37,6 +38,9 @@ private:
     bool SourceSizeAccepted();
     bool RegionFits(Region& region);
     bool Convert(const Region& region);
+    // Where the region lies in the header's map coordinates (the header names
+    // no coordinate system).
+    Georeference RegionGeoreference(const Region& region) const;
     // Reads the part of file row `row` that lies under the region into samples_
     // (zero elsewhere).
     void ReadRow(BinaryFile& source, int64_t row, const Region& region);

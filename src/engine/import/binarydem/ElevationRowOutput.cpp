@@ -1,25 +1,15 @@
 #include "import/binarydem/ElevationRowOutput.h"
 
 #include "image/TgaHeader.h"
+#include "image/YuvPath.h"
 #include "platform/FileError.h"
 #include "platform/TextFormat.h"
 #include "platform/messages/BinaryDemMessages.h"
 #include "platform/messages/CommonMessages.h"
 
 #include <cstring>
-#include <filesystem>
-#include <strings.h>
 
 namespace vistagon {
-
-namespace {
-
-bool HasYuvExtension(const std::string& path)
-{
-    return strcasecmp(std::filesystem::path(path).extension().string().c_str(), ".yuv") == 0;
-}
-
-}  // namespace
 
 ElevationRowOutput::ElevationRowOutput(AppContext& context, std::string target)
     : context_(context), target_(target), writer_(std::move(target))

@@ -1,6 +1,7 @@
 #include "import/gdal/GdalImportJob.h"
 
 #include "image/ElevationEncoding.h"
+#include "image/GeoreferenceFile.h"
 #include "import/binarydem/ElevationRowOutput.h"
 #include "import/gdal/GdalMessages.h"
 #include "platform/FileError.h"
@@ -176,7 +177,21 @@ bool GdalImportJob::Convert(const GdalRaster& raster, const Plan& plan)
         context_.ui.ShowMessage(FormatText(msg::kCannotWriteFile.text, options_.target.c_str()), MessageIcon::Stop);
         return false;
     }
-    return output.Commit();
+    return output.Commit() && SaveGeoreference(context_, options_.target, OutputGeoreference(raster, plan));
+}
+
+std::optional<Georeference> GdalImportJob::OutputGeoreference(const GdalRaster& raster, const Plan& plan)
+{
+    const std::optional<Georeference> source = raster.Georeferencing();
+    if (!source) return std::nullopt;
+    const RasterWindow& w = plan.window;
+    const double stepX = static_cast<double>(w.width) / plan.size.width;
+    const double stepY = static_cast<double>(w.height) / plan.size.height;
+    // GDAL reads our files top row first: with the rows turned, that is the
+    // window's first stored row, else its last.
+    const double column = plan.flipColumns ? w.x + w.width : w.x;
+    const double row = plan.flipRows ? w.y : w.y + w.height;
+    return source->ForPixels(column, row, plan.flipColumns ? -stepX : stepX, plan.flipRows ? stepY : -stepY);
 }
 
 bool GdalImportJob::ReadRows(const GdalRaster& raster, const Plan& plan, int first, int rows, uint8_t* pixels,

@@ -52,6 +52,9 @@ private:
     bool SizeAccepted(const PixelSize& size);
     void Summarise(const GdalRaster& raster, const Plan& plan);
     bool Convert(const GdalRaster& raster, const Plan& plan);
+    // Where the written pixels lie: the source's transform cut, scaled and
+    // turned as the plan writes them; none for a plain picture.
+    static std::optional<Georeference> OutputGeoreference(const GdalRaster& raster, const Plan& plan);
     // Reads output rows [first, first + rows) counted from the top into 3-byte pixels.
     bool ReadRows(const GdalRaster& raster, const Plan& plan, int first, int rows, uint8_t* pixels, std::string& error);
     bool ReadHeights(const GdalRaster& raster, const Plan& plan, const SourceRect& rect, int rows, uint8_t* pixels,

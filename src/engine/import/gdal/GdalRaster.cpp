@@ -1,40 +1,16 @@
 #include "import/gdal/GdalRaster.h"
 
+#include "import/gdal/GdalErrors.h"
+
 #include <gdal_priv.h>
 #include <ogr_spatialref.h>
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 
 namespace vistagon {
 
 namespace {
-
-void RegisterDrivers()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { GDALAllRegister(); });
-}
-
-// GDAL's messages would go to stderr between our own; they are collected here instead.
-class QuietErrors {
-public:
-    QuietErrors()
-    {
-        CPLPushErrorHandler(CPLQuietErrorHandler);
-        CPLErrorReset();
-    }
-    ~QuietErrors() { CPLPopErrorHandler(); }
-    QuietErrors(const QuietErrors&) = delete;
-    QuietErrors& operator=(const QuietErrors&) = delete;
-
-    static std::string LastMessage()
-    {
-        const char* text = CPLGetLastErrorMsg();
-        return text != nullptr && *text != '\0' ? text : "GDAL gave no reason.";
-    }
-};
 
 GDALRIOResampleAlg AlgorithmOf(Resampling resampling)
 {
@@ -50,7 +26,7 @@ GDALRIOResampleAlg AlgorithmOf(Resampling resampling)
 
 std::unique_ptr<GdalRaster> GdalRaster::Open(const std::string& path, std::string& error)
 {
-    RegisterDrivers();
+    RegisterGdalDrivers();
     const QuietErrors quiet;
     auto* dataset = GDALDataset::FromHandle(GDALOpenEx(path.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, nullptr, nullptr, nullptr));
     if (dataset == nullptr) {
@@ -91,6 +67,31 @@ std::optional<std::array<double, 6>> GdalRaster::GeoTransform() const
     std::array<double, 6> transform{};
     if (dataset_->GetGeoTransform(transform.data()) != CE_None) return std::nullopt;
     return transform;
+}
+
+std::optional<Georeference> GdalRaster::Georeferencing() const
+{
+    const auto transform = GeoTransform();
+    if (!transform) return std::nullopt;
+    Georeference georeference;
+    georeference.transform = *transform;
+    const OGRSpatialReference* system = dataset_->GetSpatialRef();
+    if (system == nullptr) return georeference;
+    const QuietErrors quiet;
+    char* wkt = nullptr;
+    if (system->exportToWkt(&wkt) != OGRERR_NONE) {
+        CPLFree(wkt);
+        wkt = nullptr;
+        const char* const wkt2[] = {"FORMAT=WKT2_2018", nullptr};
+        if (system->exportToWkt(&wkt, wkt2) != OGRERR_NONE) wkt = nullptr;
+    }
+    if (wkt != nullptr) georeference.wkt = wkt;
+    CPLFree(wkt);
+    for (const int axis : system->GetDataAxisToSRSAxisMapping()) {
+        if (!georeference.axisMapping.empty()) georeference.axisMapping += ',';
+        georeference.axisMapping += std::to_string(axis);
+    }
+    return georeference;
 }
 
 std::string GdalRaster::SystemName() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/Bgr.h"
+#include "image/Georeference.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +40,9 @@ public:
 
     // The affine transform from pixel to ground; none for a plain picture.
     std::optional<std::array<double, 6>> GeoTransform() const;
+    // The transform with the coordinate system as WKT (GDAL's own, WKT1 where
+    // it can be said so) and its axis mapping; none for a plain picture.
+    std::optional<Georeference> Georeferencing() const;
     // The coordinate system's name, empty when there is none.
     std::string SystemName() const;
     bool IsGeographic() const;

@@ -108,7 +108,7 @@ bool AsciiIrregularJob::Run()
     reader.Close();
     bool ok = false;
     if (gathered && points_.empty()) results_.AddUncounted(msg::kIrregularNoValidLine.text);
-    else if (gathered) ok = GridPoints(options_.width, options_.height, options_.target);
+    else if (gathered) ok = GridPoints(options_.width, options_.height, options_.target, std::nullopt);
     points_.clear();
     points_.shrink_to_fit();
     ClearStatus();

@@ -1,6 +1,7 @@
 #include "import/irregular/BlueZeroJob.h"
 
 #include "image/CTGAFile.h"
+#include "image/GeoreferenceFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,6 +11,7 @@ namespace vistagon {
 bool BlueZeroJob::Run()
 {
     ResetCancelled();
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     CTGAFile source(context_, true, 1.0, 1.0, &context_.ui.Status());
     if (!source.OnOpenDocument(options_.source)) return false;
     const int width = source.GetWidth();
@@ -31,7 +33,7 @@ bool BlueZeroJob::Run()
         std::memcpy(to, from, 3 * static_cast<size_t>(width));
         for (int x = 0; x < width; ++x) to[3 * static_cast<size_t>(x)] = std::max<uint8_t>(to[3 * static_cast<size_t>(x)], 1);
     }
-    if (ok) ok = target.OnSaveDocument(options_.target);
+    if (ok) ok = target.OnSaveDocument(options_.target) && SaveGeoreference(context_, options_.target, georeference);
     target.OnCloseDocument();
     source.OnCloseDocument();
     ClearStatus();

@@ -1,6 +1,7 @@
 #include "import/irregular/NodalPointJob.h"
 
 #include "image/CTGAFile.h"
+#include "image/GeoreferenceFile.h"
 #include "import/irregular/DelaunayTriangulation.h"
 #include "import/irregular/NodalTriangleRaster.h"
 #include "platform/messages/IrregularMessages.h"
@@ -21,7 +22,8 @@ bool NodalPointJob::StorePoint(const NodalPoint& point)
     }
 }
 
-bool NodalPointJob::GridPoints(int width, int height, const std::string& target)
+bool NodalPointJob::GridPoints(int width, int height, const std::string& target,
+                               const std::optional<Georeference>& georeference)
 {
     CTGAFile image(context_, true, 1.0, 1.0, &context_.ui.Status());
     if (!image.CreateImage(width, height)) return false;
@@ -43,7 +45,7 @@ bool NodalPointJob::GridPoints(int width, int height, const std::string& target)
     }
     if (ok) {
         RasteriseNodalTriangles(points_, mesh.triangles, image);
-        ok = image.OnSaveDocument(target);
+        ok = image.OnSaveDocument(target) && SaveGeoreference(context_, target, georeference);
     }
     image.OnCloseDocument();
     return ok;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "image/Georeference.h"
 #include "import/CheckpointJob.h"
 #include "import/asciiregular/ResultsList.h"
 #include "import/irregular/NodalPoint.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,9 @@ protected:
     bool StorePoint(const NodalPoint& point);
     // Triangulates the points and draws the triangles into a new width x height
     // elevation file. False when the image cannot be made, the triangulation
-    // fails, the user cancels or the file cannot be saved.
-    bool GridPoints(int width, int height, const std::string& target);
+    // fails, the user cancels or the file cannot be saved. The georeference
+    // goes beside the saved file (none takes a stale one away).
+    bool GridPoints(int width, int height, const std::string& target, const std::optional<Georeference>& georeference);
 
     std::vector<NodalPoint> points_;
     ResultsList results_;

@@ -1,6 +1,7 @@
 #include "import/irregular/TgaIrregularJob.h"
 
 #include "image/CTGAFile.h"
+#include "image/GeoreferenceFile.h"
 #include "platform/messages/IrregularMessages.h"
 
 namespace vistagon {
@@ -48,6 +49,8 @@ bool TgaIrregularJob::Run()
     points_.clear();
     CTGAFile source(context_, true, 1.0, 1.0, &context_.ui.Status());
     if (!source.OnOpenDocument(options_.source)) return false;
+    // The grid is the source picture's own: so is its place.
+    const std::optional<Georeference> georeference = ReadGeoreference(options_.source);
     results_.Clear();
     bool full = false;
     const bool gathered = GatherPoints(source, full);
@@ -56,7 +59,7 @@ bool TgaIrregularJob::Run()
     source.OnCloseDocument();
     bool ok = false;
     if (gathered && points_.empty()) results_.AddUncounted(msg::kTgaIrregularNoPoint.text);
-    else if (gathered && !full) ok = GridPoints(width, height, options_.target);
+    else if (gathered && !full) ok = GridPoints(width, height, options_.target, georeference);
     points_.clear();
     points_.shrink_to_fit();
     ClearStatus();

@@ -2,6 +2,7 @@
 
 #include "image/CTGAFile.h"
 #include "image/ElevationEncoding.h"
+#include "image/GeoreferenceFile.h"
 #include "import/TextFileReader.h"
 #include "platform/NumberParsing.h"
 #include "platform/TextFormat.h"
@@ -120,8 +121,10 @@ bool JapanDemJob::Run()
     if (readFailed) return Fail(FormatText(msg::kCouldNotReadTextFile.text, options_.source.c_str()));
     // The conversion itself never looks at Cancel; a cancel only keeps the file
     // unsaved, and the run still counts as done.
-    const bool done = !PumpAndGoOn() || image.OnSaveDocument(options_.target);
+    bool done = !PumpAndGoOn() || image.OnSaveDocument(options_.target);
     image.OnCloseDocument();
+    // The file says nothing of where it lies.
+    if (done && !WasCancelled()) done = SaveGeoreference(context_, options_.target, std::nullopt);
     context_.ui.ShowMessage(FormatText(msg::kJapanCount.text, nonZero_), MessageIcon::Information);
     ClearStatus();
     return done;

@@ -1,6 +1,7 @@
 #include "import/sdts/SdtsImportJob.h"
 
 #include "image/CTGAFile.h"
+#include "image/GeoreferenceFile.h"
 #include "image/TgaImage.h"
 #include "import/iso8211/Reader.h"
 #include "import/sdts/SdtsRasterBuilder.h"
@@ -55,7 +56,7 @@ bool SdtsImportJob::Convert()
         return false;
     }
     image.OnCloseDocument();
-    return true;
+    return SaveGeoreference(context_, options_.targetPath, std::nullopt);
 }
 
 SdtsImportJob::PassEnd SdtsImportJob::ReadPass(int pass, SdtsRasterBuilder& builder)

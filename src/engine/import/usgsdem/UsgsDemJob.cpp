@@ -2,6 +2,7 @@
 
 #include "image/CTGAFile.h"
 #include "image/ElevationEncoding.h"
+#include "image/GeoreferenceFile.h"
 #include "import/usgsdem/DemFileReader.h"
 #include "import/usgsdem/DemHeaderLines.h"
 #include "platform/FileError.h"
@@ -43,6 +44,9 @@ bool UsgsDemJob::Run()
     ResetCancelled();
     positives_ = 0;
     bounds_ = DemMergeBounds();
+    firstHeader_.reset();
+    oneSystem_ = true;
+    phase_.reset();
     std::vector<std::string> readable;
     if (!CollectBounds(readable) || !RasterFits()) return false;
 
@@ -55,8 +59,9 @@ bool UsgsDemJob::Run()
     image.SetDrawColor(&image.background());
     feedback_.ShowCurrentFile("");
 
-    const bool saved = WasCancelled() || image.OnSaveDocument(options_.targetPath);
+    bool saved = WasCancelled() || image.OnSaveDocument(options_.targetPath);
     image.OnCloseDocument();
+    if (saved && !WasCancelled()) saved = SaveGeoreference(context_, options_.targetPath, RasterGeoreference());
     context_.ui.ShowMessage(FormatText(msg::kDemPositiveCount.text, positives_), MessageIcon::Information);
     ClearStatus();
     return saved;
@@ -81,6 +86,8 @@ bool UsgsDemJob::CollectBounds(std::vector<std::string>& readable)
             return false;
         }
         bounds_.Add(header);
+        if (!firstHeader_) firstHeader_ = header;
+        oneSystem_ = oneSystem_ && SameMapSystem(*firstHeader_, header);
         readable.push_back(path);
     }
     return !readable.empty();
@@ -127,6 +134,7 @@ bool UsgsDemJob::WriteProfile(DemFileReader& reader, CTGAFile& image)
 {
     DemProfileHeader profile;
     if (!reader.ReadProfileHeader(profile)) return false;
+    if (!phase_) phase_ = GridPhaseOf(bounds_, profile.x, profile.y);
     const int64_t column = bounds_.Column(profile.x);
     const int64_t firstRow = bounds_.Row(profile.y);
     int64_t previous = 0;
@@ -149,6 +157,14 @@ bool UsgsDemJob::WriteProfile(DemFileReader& reader, CTGAFile& image)
         }
     }
     return true;
+}
+
+std::optional<Georeference> UsgsDemJob::RasterGeoreference() const
+{
+    if (!firstHeader_ || !oneSystem_) return std::nullopt;
+    const std::optional<Georeference> system = DemMapSystem(*firstHeader_);
+    if (!system) return std::nullopt;
+    return DemRasterGeoreference(*system, *firstHeader_, bounds_, height_, phase_.value_or(DemGridPhase{}));
 }
 
 }  // namespace vistagon

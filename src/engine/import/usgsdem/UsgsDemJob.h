@@ -2,10 +2,12 @@
 
 #include "image/Bgr.h"
 #include "import/ConvertJob.h"
+#include "import/usgsdem/DemGeoreference.h"
 #include "import/usgsdem/DemMergeBounds.h"
 #include "import/usgsdem/UsgsDemFeedback.h"
 #include "import/usgsdem/UsgsDemOptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,10 +37,16 @@ private:
     bool ConvertFile(const std::string& path, CTGAFile& image);
     // One profile into the image; false when the file ends inside it.
     bool WriteProfile(DemFileReader& reader, CTGAFile& image);
+    // Where the merged raster lies: in the first file's map system, with its
+    // posts' grid; none when the files name different or unknown systems.
+    std::optional<Georeference> RasterGeoreference() const;
 
     UsgsDemOptions options_;
     UsgsDemFeedback& feedback_;
     DemMergeBounds bounds_;
+    std::optional<DemHeader> firstHeader_;
+    bool oneSystem_ = true;                // every file in the first file's map system
+    std::optional<DemGridPhase> phase_;    // of the first profile written
     int width_ = 0;
     int height_ = 0;
     long positives_ = 0;

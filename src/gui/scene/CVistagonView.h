@@ -3,9 +3,11 @@
 #include "CVistagonDoc.h"
 #include "flight/Calculate.h"
 #include "pathedit/PathEditorLauncher.h"
+#include "plan/CFlightPlanView.h"
 #include "shell/ChildWindow.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -55,6 +57,8 @@ public:
     // The controls into the fields; none (after the parsing message, with the
     // control focused) when one does not parse.
     std::optional<SceneParameters> TakeValues();
+    // The same without a word to the user and without keeping them; none when a control does not parse.
+    std::optional<SceneParameters> PeekValues() const;
     void SetModified(bool modified);
     void SetJobRunning(bool running);
     // What the render job sees of this form.
@@ -64,7 +68,18 @@ public:
     void ApplyPathPoints(const std::vector<PathPoint>& points) override;
     void PathEditorClosed() override;
 
+signals:
+    // A control or the path points changed (the flight plan follows).
+    void ValuesChanged();
+
 private:
+    struct ControlReading {
+        std::optional<SceneParameters> values;
+        int failedControl = 0;  // the edit that does not parse
+        bool failedInteger = false;
+    };
+    ControlReading ReadControls() const;
+
     // SceneForm and ChildWindow both name a DocumentPath; the job's view is a member.
     class JobForm : public SceneForm {
     public:
@@ -114,6 +129,7 @@ private:
     bool pathEditorOpen_ = false;
     bool jobRunning_ = false;
     JobForm sceneForm_{*this};
+    QPointer<CFlightPlanView> planWindow_;
 };
 
 }  // namespace vistagon::gui

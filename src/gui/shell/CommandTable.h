@@ -21,6 +21,7 @@ inline constexpr int kZoomIn = 32823, kZoomOut = 32824, kZoomOne = 32825, kApply
 inline constexpr int kAbout = 57664, kHelpIndex = 57666, kHelpUsing = 57668, kHelp = 57670, kContextHelp = 57669;
 inline constexpr int kToolbar = 59392, kStatusBar = 59393;
 inline constexpr int kCascade = 57650, kTile = 57651, kArrange = 57649;
+inline constexpr int kFlightPlan = 32841;
 }  // namespace cmd
 
 struct CommandInfo {

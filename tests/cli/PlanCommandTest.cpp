@@ -1,4 +1,4 @@
-#include "flight/JobFixture.h"
+#include "cli/FolderCliTest.h"
 #include "flight/RecorderLog.h"
 #include "scene/SceneScript.h"
 #include "support/CliRunner.h"
@@ -14,25 +14,14 @@ namespace {
 using test::CliResult;
 using test::ReadFileBytes;
 using test::RunCli;
-using test::SmallJob;
-using test::TestContext;
 
 // Renders and plans the same scene file in the test's folder, where render's
 // recorder log goes.
-class PlanCommandTest : public ::testing::Test {
+class PlanCommandTest : public FolderCliTest {
 protected:
-    PlanCommandTest() : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(t.dir.path());
-        job.scene.OutputFileName = "f%02d.tga";
-    }
-    ~PlanCommandTest() override { std::filesystem::current_path(previous_); }
-
     CliResult Run(const std::string& command, std::vector<std::string> words)
     {
-        WriteScene(job.scene, job.File("scene.vgs"));
-        words.insert(words.begin(), {"--profile", t.dir.File("profile.ini"), command, "scene.vgs"});
-        return RunCli(words);
+        return RunCli(SceneCommand(command, std::move(words)));
     }
 
     // The recorder log of a render of the scene with the recorder switched on.
@@ -52,14 +41,7 @@ protected:
 
     void FlyCurved(double averageHeight)
     {
-        job.scene.PathType = 1;
-        job.scene.AverageHeight = averageHeight;
-        job.scene.PreviewRange = 2;
-        job.scene.LastPathPoint = 3;
-        job.scene.PathPoints[0] = {4, 4};
-        job.scene.PathPoints[1] = {28, 5};
-        job.scene.PathPoints[2] = {27, 28};
-        job.scene.PathPoints[3] = {5, 27};
+        job.FlyCurved(averageHeight);
         job.scene.Total = 12;
         job.scene.From = 1;
         job.scene.To = 10;
@@ -72,10 +54,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-
-    std::filesystem::path previous_;
-    TestContext t;
-    SmallJob job{t};
 };
 
 TEST_F(PlanCommandTest, PrintsTheRecorderLogOfAStraightFlightWithoutWritingAnything)

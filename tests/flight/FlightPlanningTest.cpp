@@ -16,14 +16,7 @@ class FlightPlanningTest : public ::testing::Test {
 protected:
     void FlyCurved()
     {
-        job.scene.PathType = 1;
-        job.scene.AverageHeight = 0.5;
-        job.scene.PreviewRange = 2;
-        job.scene.LastPathPoint = 3;
-        job.scene.PathPoints[0] = {4, 4};
-        job.scene.PathPoints[1] = {28, 5};
-        job.scene.PathPoints[2] = {27, 28};
-        job.scene.PathPoints[3] = {5, 27};
+        job.FlyCurved(0.5);
         job.scene.Total = 20;
         job.scene.From = 0;
         job.scene.To = 18;

@@ -29,7 +29,7 @@ namespace {
 // A curved flight of 40 frames (39 positions) low over a small fractal
 // terrain with its texture, 48 x 36 frames, in the fixture's folder.
 struct PlanFixture {
-    explicit PlanFixture(guitest::FrameFixture& f) : f(f)
+    PlanFixture()
     {
         test::ScriptedInteraction ui;
         AppContext context{ui, Profile(f.ProfilePath().toStdString())};
@@ -66,7 +66,7 @@ struct PlanFixture {
     std::string File(const char* name) const { return f.File(name).toStdString(); }
 
     // The form with the scene and its plan window, once the first plan and frame are shown.
-    CFlightPlanView* Open(CVistagonView*& form)
+    CFlightPlanView* Open()
     {
         f.frame->show();
         if (!QTest::qWaitForWindowActive(f.frame.get())) return nullptr;
@@ -84,8 +84,9 @@ struct PlanFixture {
         return nullptr;
     }
 
-    guitest::FrameFixture& f;
+    guitest::FrameFixture f;
     SceneParameters scene;
+    CVistagonView* form = nullptr;
 };
 
 // Waits for the picture of that frame in that mode.
@@ -142,10 +143,8 @@ class FlightPlanViewTest : public QObject {
 private slots:
     void followsTheFormAndMarksTheLowestClearance()
     {
-        guitest::FrameFixture f;
-        PlanFixture s(f);
-        CVistagonView* form = nullptr;
-        CFlightPlanView* view = s.Open(form);
+        PlanFixture s;
+        CFlightPlanView* view = s.Open();
         QVERIFY(view != nullptr);
         QCOMPARE(view->plan()->plan().size(), size_t{37});
         QCOMPARE(view->slider()->minimum(), 2);
@@ -170,31 +169,29 @@ private slots:
 
         // Flying higher: the form's change is planned again once it rests.
         QSignalSpy replanned(view, &CFlightPlanView::PlanShown);
-        auto* averageHeight = qobject_cast<QLineEdit*>(form->Control(312));
+        auto* averageHeight = qobject_cast<QLineEdit*>(s.form->Control(312));
         averageHeight->setText("60");
         QVERIFY(replanned.wait(20000));
         QCOMPARE(view->plan()->values.AverageHeight, 60.0);
         QVERIFY(view->profile()->lowestClearance()->height > lowestLow + 20.0);
 
         // A value the form refuses keeps the last plan and says why.
-        qobject_cast<QLineEdit*>(form->Control(412))->setText("99");
+        qobject_cast<QLineEdit*>(s.form->Control(412))->setText("99");
         view->Replan();
         QVERIFY(QTest::qWaitFor([&] { return !view->statusText().isEmpty(); }, 20000));
         QCOMPARE(view->plan()->values.AverageHeight, 60.0);
-        QVERIFY(f.presenter.shown.empty());
+        QVERIFY(s.f.presenter.shown.empty());
     }
 
     void theFrameShownIsTheOneRenderWrites()
     {
-        guitest::FrameFixture f;
-        PlanFixture s(f);
-        CVistagonView* form = nullptr;
-        CFlightPlanView* view = s.Open(form);
+        PlanFixture s;
+        CFlightPlanView* view = s.Open();
         QVERIFY(view != nullptr);
         view->slider()->setValue(17);
         QVERIFY(WaitForFrame(view, 17, RenderMode::Final));
 
-        QCOMPARE(cli::RunCommandLine({"--profile", f.ProfilePath().toStdString(), "render", s.File("scene.vgs"),
+        QCOMPARE(cli::RunCommandLine({"--profile", s.f.ProfilePath().toStdString(), "render", s.File("scene.vgs"),
                                       "--frames", "17-17"}),
                  0);
         const std::string written = test::ReadFileBytes(s.File("plan17.tga"));
@@ -213,10 +210,8 @@ private slots:
 
     void aDragCancelsTheRendersItOutdates()
     {
-        guitest::FrameFixture f;
-        PlanFixture s(f);
-        CVistagonView* form = nullptr;
-        CFlightPlanView* view = s.Open(form);
+        PlanFixture s;
+        CFlightPlanView* view = s.Open();
         QVERIFY(view != nullptr);
         const FrameRenderThread::Counts before = view->renderer().counts();
 
@@ -241,13 +236,11 @@ private slots:
 
     void closingDuringARenderLeavesNoThreadAndNoFile()
     {
-        guitest::FrameFixture f;
-        PlanFixture s(f);
+        PlanFixture s;
         const int threadsBefore = ThreadsOfThisProcess();
         QTemporaryDir temp;
         const TempFolderOverride jobTemp(temp.path());
-        CVistagonView* form = nullptr;
-        CFlightPlanView* view = s.Open(form);
+        CFlightPlanView* view = s.Open();
         QVERIFY(view != nullptr);
         view->renderer().mailbox().ArmHold();
         view->slider()->setValue(30);

@@ -14,6 +14,8 @@ const std::vector<Command>& AllCommands()
         {"tool", "tool KIND ...                  image tools on TGA files", RunTool},
         {"render", "render SCENE.vgs [--mode final|raw|preview] [--jobs N] [--frames A-B] [--video OUT.mp4 [--fps 25]]\n"
                    "                               render a scene's frames into the current folder", RunRender},
+        {"plan", "plan SCENE.vgs [--frames A-B] [--mode final|raw|preview]\n"
+                 "                               print the recorder rows of a scene's flight without rendering it", RunPlan},
         {"demo", "demo [DIR] [--jobs N]          make a terrain and two scenes in DIR (default ./vistagon-demo) and render them", RunDemo},
     };
     return commands;

@@ -20,6 +20,7 @@ const std::vector<Command>& AllCommands();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& words);
 int RunRender(CliSession& session, const std::vector<std::string>& words);
+int RunPlan(CliSession& session, const std::vector<std::string>& words);
 int RunDemo(CliSession& session, const std::vector<std::string>& words);
 int RunImport(CliSession& session, const std::vector<std::string>& words);
 int RunTool(CliSession& session, const std::vector<std::string>& words);

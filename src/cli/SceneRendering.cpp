@@ -1,5 +1,6 @@
 #include "SceneRendering.h"
 
+#include "ArgumentList.h"
 #include "RenderProgressDisplay.h"
 #include "VideoEncoder.h"
 #include "flight/Calculate.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <strings.h>
 #include <thread>
 
 namespace vistagon::cli {
@@ -150,33 +152,66 @@ int ExitStatusOf(const JobReport& report)
 
 }  // namespace
 
+RenderMode ParseModeWord(const std::string& word)
+{
+    if (strcasecmp(word.c_str(), "final") == 0) return RenderMode::Final;
+    if (strcasecmp(word.c_str(), "raw") == 0) return RenderMode::Raw;
+    if (strcasecmp(word.c_str(), "preview") == 0) return RenderMode::Preview;
+    throw UsageError("--mode takes final, raw or preview, not '" + word + "'");
+}
+
+// "A-B", or "A" for a single frame.
+void ParseFramesWord(const std::string& word, RenderRequest& request)
+{
+    const size_t dash = word.find('-', 1);
+    const std::optional<int> from = ParseIntWord(word.substr(0, dash));
+    const std::optional<int> to = dash == std::string::npos ? from : ParseIntWord(word.substr(dash + 1));
+    if (!from || !to) throw UsageError("--frames takes a range A-B of frame numbers, not '" + word + "'");
+    request.from = from;
+    request.to = to;
+}
+
+// A closed loop has no position for its last frame number.
+void ReportNoFrame(const SceneParameters& scene)
+{
+    std::fprintf(stderr, "no frame to render: a curved flight of %d frames has positions 0 to %d only\n", scene.Total,
+                 scene.Total - 2);
+}
+
 int DefaultJobs()
 {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+bool LoadRequestedScene(UserInteraction& ui, const RenderRequest& request, SceneParameters& scene,
+                        std::optional<FrameRange>& onlyFrames)
+{
+    if (!CanOpenForReading(request.scenePath)) {
+        ui.ShowMessage(FormatText(msg::kCannotOpenFile.text, request.scenePath.c_str()), MessageIcon::Stop);
+        return false;
+    }
+    if (!LoadScene(request.scenePath, scene)) {
+        ui.ShowMessage(FormatText(msg::kNotASceneFile.text, request.scenePath.c_str()), MessageIcon::Stop);
+        return false;
+    }
+    onlyFrames.reset();
+    if (!request.from && !request.to) return true;
+    const FrameRange range{request.from.value_or(scene.From), request.to.value_or(scene.To)};
+    if (!AcceptsFrameRange(ui, scene, range)) return false;
+    // Planned from the scene's own first frame when it comes earlier, so the
+    // share equals those frames of the whole run.
+    if (scene.From < 0 || scene.From > range.first) scene.From = range.first;
+    scene.To = range.last;
+    onlyFrames = range;
+    return true;
+}
+
 int RenderSceneFile(CliSession& session, const RenderRequest& request)
 {
     UserInteraction& ui = session.interaction;
-    if (!CanOpenForReading(request.scenePath)) {
-        ui.ShowMessage(FormatText(msg::kCannotOpenFile.text, request.scenePath.c_str()), MessageIcon::Stop);
-        return kFailure;
-    }
     SceneParameters scene;
-    if (!LoadScene(request.scenePath, scene)) {
-        ui.ShowMessage(FormatText(msg::kNotASceneFile.text, request.scenePath.c_str()), MessageIcon::Stop);
-        return kFailure;
-    }
     RenderJobOptions options{request.jobs, std::string(), std::nullopt};
-    if (request.from || request.to) {
-        const FrameRange range{request.from.value_or(scene.From), request.to.value_or(scene.To)};
-        if (!AcceptsFrameRange(ui, scene, range)) return kFailure;
-        // Planned from the scene's own first frame when it comes earlier, so the
-        // share equals those frames of the whole run.
-        if (scene.From < 0 || scene.From > range.first) scene.From = range.first;
-        scene.To = range.last;
-        options.onlyFrames = range;
-    }
+    if (!LoadRequestedScene(ui, request, scene, options.onlyFrames)) return kFailure;
     const int firstDrawn = options.onlyFrames ? options.onlyFrames->first : scene.From;
 
     std::unique_ptr<VideoEncoder> video;
@@ -193,10 +228,7 @@ int RenderSceneFile(CliSession& session, const RenderRequest& request)
     const JobReport& report = result.report;
     PrintSummary(session, scene, firstDrawn, request.mode, report, host.lines);
     if (report.outcome == JobOutcome::Stopped) std::fprintf(stderr, "rendering stopped\n");
-    // A closed loop has no position for its last frame number.
-    if (report.outcome == JobOutcome::Completed && report.framesPlanned == 0)
-        std::fprintf(stderr, "no frame to render: a curved flight of %d frames has positions 0 to %d only\n",
-                     scene.Total, scene.Total - 2);
+    if (report.outcome == JobOutcome::Completed && report.framesPlanned == 0) ReportNoFrame(scene);
     const int status = ExitStatusOf(report);
     if (video && !FinishVideo(session, *video, status == kSuccess)) return kFailure;
     return status;

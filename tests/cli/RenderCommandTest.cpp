@@ -1,5 +1,5 @@
 #include "Commands.h"
-#include "flight/JobFixture.h"
+#include "cli/FolderCliTest.h"
 #include "scene/SceneScript.h"
 
 #include <filesystem>
@@ -9,29 +9,10 @@ namespace vistagon::cli {
 namespace {
 
 using test::ReadFileBytes;
-using test::SmallJob;
-using test::TestContext;
 
-// Runs the command line inside the test's folder, as a user in that folder would.
-class RenderCommandTest : public ::testing::Test {
+class RenderCommandTest : public FolderCliTest {
 protected:
-    RenderCommandTest() : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(t.dir.path());
-        job.scene.OutputFileName = "f%02d.tga";
-    }
-    ~RenderCommandTest() override { std::filesystem::current_path(previous_); }
-
-    int Render(std::vector<std::string> words)
-    {
-        WriteScene(job.scene, job.File("scene.vgs"));
-        words.insert(words.begin(), {"--profile", t.dir.File("profile.ini"), "render", "scene.vgs"});
-        return RunCommandLine(words);
-    }
-
-    std::filesystem::path previous_;
-    TestContext t;
-    SmallJob job{t};
+    int Render(std::vector<std::string> words) { return RunCommandLine(SceneCommand("render", std::move(words))); }
 };
 
 TEST_F(RenderCommandTest, EveryModeRendersIntoTheCurrentFolder)
@@ -74,14 +55,7 @@ TEST_F(RenderCommandTest, ASharedOutCurvedFlightEqualsTheWholeRun)
 {
     // Flying low keeps the ground floor busy, and its raised heights stay in the
     // smoothing, so a share planned from its own first frame would fly differently.
-    job.scene.PathType = 1;
-    job.scene.AverageHeight = 0.5;
-    job.scene.PreviewRange = 2;
-    job.scene.LastPathPoint = 3;
-    job.scene.PathPoints[0] = {4, 4};
-    job.scene.PathPoints[1] = {28, 5};
-    job.scene.PathPoints[2] = {27, 28};
-    job.scene.PathPoints[3] = {5, 27};
+    job.FlyCurved(0.5);
     job.scene.Total = 8;
     job.scene.From = 0;
     job.scene.To = 6;

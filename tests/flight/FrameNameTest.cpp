@@ -1,5 +1,6 @@
 #include "flight/FrameName.h"
 #include "flight/RecorderLog.h"
+#include "support/CommaLocale.h"
 #include "support/ScriptedInteraction.h"
 
 #include <algorithm>
@@ -97,30 +98,20 @@ TEST(RecorderLog, WritesAHeaderAndOneFlushedRowPerFrame)
     EXPECT_EQ(std::count(fresh.begin(), fresh.end(), '\n'), 1);
 }
 
-// Builds a German locale in a private folder, so the test needs no installed locales.
-std::string MakeCommaLocale(const TempDir& dir)
-{
-    if (!std::filesystem::exists("/usr/share/i18n/locales/de_DE")) return "";
-    const std::string command = "localedef -i de_DE -f UTF-8 '" + dir.File("de_DE.UTF-8") + "' >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir.File("de_DE.UTF-8"))) return "";
-    return dir.path().string();
-}
-
 TEST(RecorderLog, ACommaLocaleChangesTheRowsOnly)
 {
     TempDir locales;
-    const std::string locpath = MakeCommaLocale(locales);
+    const std::string locpath = test::MakeCommaLocale(locales);
     if (locpath.empty()) GTEST_SKIP() << "localedef or the de_DE locale source is not available";
-    setenv("LOCPATH", locpath.c_str(), 1);
-    setenv("LC_ALL", "de_DE.UTF-8", 1);
     TempDir dir;
-    test::ScriptedInteraction ui;
-    RecorderLog log;
-    const bool opened = log.Open(ui, dir.path().string());
-    log.Append(RecorderRow{12.5, 0, 0, 0, 0, 0, 0});
-    log.Close();
-    unsetenv("LC_ALL");
-    unsetenv("LOCPATH");
+    bool opened = false;
+    {
+        const test::CommaLocaleScope comma(locpath);
+        test::ScriptedInteraction ui;
+        RecorderLog log;
+        opened = log.Open(ui, dir.path().string());
+        log.Append(RecorderRow{12.5, 0, 0, 0, 0, 0, 0});
+    }
     ASSERT_TRUE(opened);
     const std::string text = ReadFileBytes(dir.File("VGRECORD.XLS"));
     EXPECT_NE(text.find("Rel. Alt."), std::string::npos);

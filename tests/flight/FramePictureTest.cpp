@@ -2,6 +2,7 @@
 #include "flight/RenderJob.h"
 
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vistagon {
@@ -60,6 +61,29 @@ TEST_F(FramePictureTest, PicturesOfFramesDrawnSideBySideComeInFrameOrderAsSaved)
         EXPECT_EQ(host.pictures[i], SavedPixels(t.context, job.File(name))) << name;
     }
     EXPECT_NE(host.pictures.front(), host.pictures.back());
+}
+
+TEST_F(FramePictureTest, APicturesOnlyJobWritesNothingAndHandsOverTheMaskedFrames)
+{
+    job.WriteMask("mask.tga", job.scene.SizeX, job.scene.SizeY);
+    job.scene.UseMaskFile = 1;
+    job.scene.MaskFileName = job.File("mask.tga");
+    job.scene.UseRecorder = 1;
+    RenderJobOptions options{1, t.dir.path().string(), FrameRange{3, 4}};
+    options.picturesOnly = true;
+    const JobReport report = RunJob(t.context, host, job.WriteScript(), RenderMode::Final, options);
+    EXPECT_EQ(report.outcome, JobOutcome::Completed);
+    EXPECT_EQ(report.framesFinished, 2);
+    EXPECT_TRUE(job.FramesOnDisk().empty());
+    EXPECT_FALSE(std::filesystem::exists(job.File("VGRECORD.XLS")));
+    const std::vector<std::vector<uint8_t>> shown = host.pictures;
+    EXPECT_EQ(host.indices, (std::vector<int>{3, 4}));
+
+    host.pictures.clear();
+    ASSERT_EQ(Run(1).outcome, JobOutcome::Completed);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], SavedPixels(t.context, job.File("f03.tga")));
+    EXPECT_EQ(shown[1], SavedPixels(t.context, job.File("f04.tga")));
 }
 
 TEST_F(FramePictureTest, AStoppedJobHandsOverOnlyAnUnbrokenStart)

@@ -77,6 +77,18 @@ void SmallJob::WriteMask(const std::string& name, int width, int height) const
     mask.OnSaveDocument(File(name));
 }
 
+void SmallJob::FlyCurved(double averageHeight)
+{
+    scene.PathType = 1;
+    scene.AverageHeight = averageHeight;
+    scene.PreviewRange = 2;
+    scene.LastPathPoint = 3;
+    scene.PathPoints[0] = {4, 4};
+    scene.PathPoints[1] = {28, 5};
+    scene.PathPoints[2] = {27, 28};
+    scene.PathPoints[3] = {5, 27};
+}
+
 void SmallJob::WriteTexture(const std::string& name, int size) const
 {
     CTGAFile texture(t.context);

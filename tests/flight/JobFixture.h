@@ -43,6 +43,8 @@ struct SmallJob {
     // A mask of the given size whose key pixels keep the frame, one region brightened.
     void WriteMask(const std::string& name, int width, int height) const;
     void WriteTexture(const std::string& name, int size) const;
+    // A curved flight round four points near the terrain's corners, averageHeight above the ground.
+    void FlyCurved(double averageHeight);
 
     TestContext& t;
     SceneParameters scene;

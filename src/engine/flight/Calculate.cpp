@@ -1,7 +1,6 @@
 #include "flight/Calculate.h"
 
-#include "platform/TempFiles.h"
-#include "scene/SceneScript.h"
+#include "flight/JobCopy.h"
 
 namespace vistagon {
 
@@ -40,19 +39,16 @@ CalculateResult Calculate(AppContext& context, SceneForm& form, RenderMode mode,
     CalculateResult result;
     const std::optional<SceneParameters> values = form.TakeValues();
     if (!values) return result;
-    result.problem = ValidateScene(*values);
-    if (result.problem) return result;
-
-    result.stage = CalculateResult::Stage::NotWritten;
     FileRemover temporary;
-    if (!WithSceneRetry(context.ui, "VIST", [&] { temporary.Reset(MakeTempFileName("VIST")); })) return result;
-    const std::string& path = temporary.path();
-    if (!WithSceneRetry(context.ui, path, [&] { CopyScene(form.DocumentPath(), path); })) return result;
-    if (!WithSceneRetry(context.ui, path, [&] { WriteScene(*values, path); })) return result;
+    switch (WriteJobCopy(context.ui, *values, form.DocumentPath(), temporary, result.problem)) {
+    case JobCopyStage::NotValid: return result;
+    case JobCopyStage::NotWritten: result.stage = CalculateResult::Stage::NotWritten; return result;
+    case JobCopyStage::Written: break;
+    }
 
     result.stage = CalculateResult::Stage::Rendered;
     guard.Start();
-    result.report = RunJob(context, host, path, mode, options);
+    result.report = RunJob(context, host, temporary.path(), mode, options);
     return result;
 }
 

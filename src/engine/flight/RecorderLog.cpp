@@ -9,12 +9,6 @@
 
 namespace vistagon {
 
-namespace {
-
-constexpr const char* kHeader = "Pos.x\tPos.y\tAltitude\tRel. Alt.\tPitch\tRoll\tCurvature\r\n";
-
-}  // namespace
-
 RecorderLog::~RecorderLog()
 {
     Close();

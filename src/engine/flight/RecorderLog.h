@@ -23,6 +23,7 @@ struct RecorderRow {
 class RecorderLog {
 public:
     static constexpr const char* kFileName = "VGRECORD.XLS";
+    static constexpr const char* kHeader = "Pos.x\tPos.y\tAltitude\tRel. Alt.\tPitch\tRoll\tCurvature\r\n";
 
     RecorderLog() = default;
     ~RecorderLog();

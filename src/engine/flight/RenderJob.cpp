@@ -1,27 +1,18 @@
 #include "flight/RenderJob.h"
 
-#include "flight/CurvedFlight.h"
+#include "flight/FlightPlanning.h"
 #include "flight/FrameScheduler.h"
-#include "flight/JobScript.h"
-#include "flight/StraightFlight.h"
 #include "image/ElevationGrid.h"
 #include "platform/TempFiles.h"
 #include "platform/TextFormat.h"
 #include "platform/messages/CommonMessages.h"
 #include "platform/messages/FlightMessages.h"
-#include "platform/messages/SceneMessages.h"
 
 #include <memory>
 
 namespace vistagon {
 
 namespace {
-
-// Preview reads every pixel from the files on demand.
-bool LoadsPixels(RenderMode mode)
-{
-    return mode != RenderMode::Preview;
-}
 
 class DiscardingCanvas : public LineCanvas {
 public:
@@ -39,7 +30,7 @@ struct JobImages {
 bool OpenMask(AppContext& context, const SceneParameters& s, RenderMode mode, JobImages& images)
 {
     if (s.UseMaskFile == 0) return true;
-    images.mask = std::make_unique<CTGAFile>(context, LoadsPixels(mode), 1.0, 1.0);
+    images.mask = std::make_unique<CTGAFile>(context, JobLoadsPixels(mode), 1.0, 1.0);
     if (!images.mask->OnOpenDocument(s.MaskFileName)) {
         context.ui.ShowMessage(FormatText(msg::kCannotOpenFile.text, s.MaskFileName.c_str()), MessageIcon::Stop);
         return false;
@@ -55,14 +46,8 @@ bool OpenMask(AppContext& context, const SceneParameters& s, RenderMode mode, Jo
 bool OpenTexture(AppContext& context, const SceneParameters& s, RenderMode mode, JobImages& images)
 {
     if (s.UseTextureFile == 0 || s.TextureFileName.empty()) return true;
-    images.texture = std::make_unique<CTGAFile>(context, LoadsPixels(mode), s.ElevScaleX, s.ElevScaleY);
+    images.texture = std::make_unique<CTGAFile>(context, JobLoadsPixels(mode), s.ElevScaleX, s.ElevScaleY);
     return images.texture->OnOpenDocument(s.TextureFileName);
-}
-
-bool OpenTerrain(AppContext& context, const SceneParameters& s, RenderMode mode, JobImages& images)
-{
-    images.terrain = std::make_unique<ElevationGrid>(context, s.ElevScaleX, s.ElevScaleY, LoadsPixels(mode));
-    return images.terrain->OnOpenDocument(s.ElevationFileName);
 }
 
 RenderSettings JobSettings(const SceneParameters& s, RenderMode mode, const JobImages& images)
@@ -89,12 +74,6 @@ RenderSettings JobSettings(const SceneParameters& s, RenderMode mode, const JobI
     return settings;
 }
 
-void KeepOnly(FlightPlan& plan, const std::optional<FrameRange>& range)
-{
-    if (!range) return;
-    std::erase_if(plan, [&range](const PlannedFrame& frame) { return frame.index < range->first || frame.index > range->last; });
-}
-
 JobOutcome OutcomeOf(const FrameTally& tally)
 {
     if (tally.stopped) return JobOutcome::Stopped;
@@ -110,43 +89,35 @@ JobReport RunJob(AppContext& context, RenderHost& host, const std::string& scrip
     JobReport report;
     report.outcome = JobOutcome::Refused;
     JobScript script;
-    if (!ReadJobScript(scriptPath, script)) {
-        context.ui.ShowMessage(FormatText(msg::kNotASceneFile.text, scriptPath.c_str()), MessageIcon::Stop);
-        return report;
-    }
+    if (!ReadFlyableScript(context, scriptPath, script)) return report;
     const SceneParameters& s = script.values;
-    if (script.curved()) {
-        if (auto problem = CheckCurvedPath(script.pathPoints)) {
-            context.ui.ShowMessage(*problem, MessageIcon::Stop);
-            return report;
-        }
-    }
 
     JobImages images;
     report.outcome = JobOutcome::Abandoned;
     if (!OpenMask(context, s, mode, images) || !OpenTexture(context, s, mode, images)) return report;
     report.outcome = JobOutcome::NoTerrain;
-    if (!OpenTerrain(context, s, mode, images)) return report;
+    images.terrain = OpenJobTerrain(context, s, mode);
+    if (!images.terrain) return report;
 
     const RenderSettings settings = JobSettings(s, mode, images);
     report.divisionsX = settings.divisionsX;
     report.divisionsY = settings.divisionsY;
-    FlightPlan plan = script.curved() ? FlyCurved(script, *images.terrain) : FlyStraight(script, *images.terrain);
-    KeepOnly(plan, options.onlyFrames);
+    const FlightPlan plan = PlanFlight(script, *images.terrain, options.onlyFrames);
     report.framesPlanned = static_cast<int>(plan.size());
 
     CTGAFile* image = host.OutputImage(s.SizeX, s.SizeY);
     if (image != nullptr) image->FillGray(255);
     DiscardingCanvas discard;
     LineCanvas* canvas = host.PreviewCanvas();
-    const FrameSetup setup{settings, s.OutputFileName, s.Offset, canvas != nullptr ? canvas : &discard};
+    const std::string outputTemplate = options.picturesOnly ? std::string() : s.OutputFileName;
+    const FrameSetup setup{settings, outputTemplate, s.Offset, canvas != nullptr ? canvas : &discard};
     RecorderLog log;
     FrameScheduler scheduler(context, host, setup, &log);
     const int workers = mode == RenderMode::Preview ? 1 : options.workers;
     report.outcome = JobOutcome::Refused;
     if (!scheduler.Prepare(workers, plan.size(), image)) return report;
 
-    if (s.UseRecorder != 0) log.Open(context.ui, options.recorderFolder);
+    if (s.UseRecorder != 0 && !options.picturesOnly) log.Open(context.ui, options.recorderFolder);
     const FrameTally tally = scheduler.Run(plan);
     log.Close();
     report.framesFinished = tally.finished;

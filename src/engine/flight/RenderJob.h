@@ -46,6 +46,9 @@ struct RenderJobOptions {
     // scene's From on: a curved flight's ground floor acts on every frame from
     // From, so a share of an animation equals the same frames of the whole run.
     std::optional<FrameRange> onlyFrames;
+    // Draws the frames for the host's FramePictureReady alone: no frame file,
+    // no recorder log (a window that shows a flight's frames).
+    bool picturesOnly = false;
 };
 
 // The render job on a scene's temporary script: reads everything back from

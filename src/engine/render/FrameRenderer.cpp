@@ -117,6 +117,8 @@ FrameOutcome FrameRenderer::Finish(CTGAFile& output, const std::string& fileName
     if (context_.ui.IsCancelled()) return FrameOutcome::Cancelled;
 
     if (settings_.mask != nullptr) output.ApplyMask(*settings_.mask);
+    // A frame drawn only to be shown has no name.
+    if (fileName.empty()) return FrameOutcome::Saved;
     output.SetOutputMode(settings_.outputKind);
     return output.OnSaveDocument(fileName) ? FrameOutcome::Saved : FrameOutcome::SaveFailed;
 }

@@ -40,7 +40,8 @@ public:
     // Draws the frame of the projector's current camera into output (created at
     // the output size), shows "%d%%" at every row, pumps once per cell and stops
     // at the next row once cancelled. Then, unless cancelled, applies the mask,
-    // sets the output kind and saves under fileName. redraw (may be empty) is
+    // sets the output kind and saves under fileName (an empty name saves
+    // nothing). redraw (may be empty) is
     // called once the image is complete, before it is saved.
     FrameOutcome RenderFrame(CTGAFile& output, const std::string& fileName, double dustDistance,
                              const std::function<void()>& redraw = {});

@@ -57,13 +57,18 @@ QImage RasterPainter::Part(const CTGAFile& document, const QRect& target, double
 
 QImage RasterPainter::Whole(const CTGAFile& document)
 {
-    const int width = document.GetWidth();
-    const int height = document.GetHeight();
-    if (width <= 0 || height <= 0 || document.PixelBase() == nullptr) return {};
+    return Rows(FramePicture{0, document.GetWidth(), document.GetHeight(), document.Stride(), document.PixelBase()});
+}
+
+QImage RasterPainter::Rows(const FramePicture& rows)
+{
+    const int width = rows.width;
+    const int height = rows.height;
+    if (width <= 0 || height <= 0 || rows.rows == nullptr) return {};
     QImage picture(width, height, QImage::Format_BGR888);
     if (picture.isNull()) return picture;
     for (int y = 0; y < height; ++y)
-        std::memcpy(picture.scanLine(y), document.PixelBase() + static_cast<size_t>(height - 1 - y) * document.Stride(),
+        std::memcpy(picture.scanLine(y), rows.rows + static_cast<size_t>(height - 1 - y) * rows.stride,
                     static_cast<size_t>(width) * 3);
     return picture;
 }

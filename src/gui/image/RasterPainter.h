@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flight/FramePicture.h"
+
 #include <QImage>
 #include <QRect>
 
@@ -20,6 +22,8 @@ public:
     static QImage Part(const CTGAFile& document, const QRect& target, double scaleX, double scaleY, int border = 0);
     // The whole picture, pixel for pixel.
     static QImage Whole(const CTGAFile& document);
+    // A render job's frame picture, upright.
+    static QImage Rows(const FramePicture& picture);
     // Replaces the document's raster by a 24-bit copy of picture; false when
     // the picture is empty or the image could not be made (said so).
     static bool Adopt(CTGAFile& document, const QImage& picture);

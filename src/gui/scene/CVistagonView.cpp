@@ -396,24 +396,40 @@ void CVistagonView::UpdateEnabling()
 
 std::optional<SceneParameters> CVistagonView::TakeValues()
 {
+    ControlReading reading = ReadControls();
+    if (!reading.values) {
+        shell_.Messages().ShowMessage(reading.failedInteger ? "Please enter an integer." : "Please enter a number.",
+                                      MessageIcon::Warning);
+        FocusControl(reading.failedControl);
+        return std::nullopt;
+    }
+    values_ = *reading.values;
+    return reading.values;
+}
+
+std::optional<SceneParameters> CVistagonView::PeekValues() const
+{
+    return ReadControls().values;
+}
+
+CVistagonView::ControlReading CVistagonView::ReadControls() const
+{
+    ControlReading reading;
     SceneParameters scene = values_;
     for (const auto& c : kDoubles) {
-        auto* edit = static_cast<QLineEdit*>(controls_[c.id]);
-        const std::optional<double> value = ParseFieldDouble(edit->text());
+        const std::optional<double> value = ParseFieldDouble(static_cast<QLineEdit*>(controls_[c.id])->text());
         if (!value) {
-            shell_.Messages().ShowMessage("Please enter a number.", MessageIcon::Warning);
-            FocusControl(c.id);
-            return std::nullopt;
+            reading.failedControl = c.id;
+            return reading;
         }
         scene.*c.field = *value;
     }
     for (const auto& c : kInts) {
-        auto* edit = static_cast<QLineEdit*>(controls_[c.id]);
-        const std::optional<int> value = ParseFieldInt(edit->text());
+        const std::optional<int> value = ParseFieldInt(static_cast<QLineEdit*>(controls_[c.id])->text());
         if (!value) {
-            shell_.Messages().ShowMessage("Please enter an integer.", MessageIcon::Warning);
-            FocusControl(c.id);
-            return std::nullopt;
+            reading.failedControl = c.id;
+            reading.failedInteger = true;
+            return reading;
         }
         scene.*c.field = *value;
     }
@@ -422,8 +438,8 @@ std::optional<SceneParameters> CVistagonView::TakeValues()
     scene.OutputFileFormat = static_cast<OutputKind>(std::max(0, outputGroup_->checkedId()));
     scene.PathType = pathGroup_->checkedId() == 1 ? endsGroup_->checkedId() : SceneParameters::kStraightPath;
     scene.BackgroundColor = swatch_->colour();
-    values_ = scene;
-    return scene;
+    reading.values = scene;
+    return reading;
 }
 
 void CVistagonView::FocusControl(int id)
@@ -454,6 +470,7 @@ void CVistagonView::ShowProblem(const SceneProblem& problem)
 void CVistagonView::MarkModified()
 {
     if (!showing_) SetModified(true);
+    emit ValuesChanged();
 }
 
 void CVistagonView::SetModified(bool modified)
@@ -486,6 +503,7 @@ bool CVistagonView::IsEnabled(Command command) const
     case Command::CalculatePreview:
     case Command::CalculateRaw:
     case Command::CalculateFinal: return !jobRunning_;
+    case Command::FlightPlan: return true;
     default: return false;
     }
 }
@@ -502,6 +520,7 @@ void CVistagonView::Execute(Command command)
     case Command::CalculatePreview: RunCalculate(RenderMode::Preview); break;
     case Command::CalculateRaw: RunCalculate(RenderMode::Raw); break;
     case Command::CalculateFinal: RunCalculate(RenderMode::Final); break;
+    case Command::FlightPlan: OpenFlightPlan(shell_, *this, planWindow_); break;
     default: break;
     }
 }
@@ -615,6 +634,7 @@ void CVistagonView::ApplyPathPoints(const std::vector<PathPoint>& points)
     for (size_t i = 0; i < values_.PathPoints.size(); ++i) values_.PathPoints[i] = i < count ? points[i] : PathPoint{};
     values_.LastPathPoint = static_cast<int>(count) - 1;
     SetModified(true);
+    emit ValuesChanged();
 }
 
 void CVistagonView::PathEditorClosed()

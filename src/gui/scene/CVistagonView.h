@@ -3,9 +3,11 @@
 #include "CVistagonDoc.h"
 #include "flight/Calculate.h"
 #include "pathedit/PathEditorLauncher.h"
+#include "plan/CFlightPlanView.h"
 #include "shell/ChildWindow.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 
 class QButtonGroup;
@@ -59,6 +61,8 @@ public:
     // The controls into the fields; none (after the parsing message, with the
     // control focused) when one does not parse.
     std::optional<SceneParameters> TakeValues();
+    // The same without a word to the user and without keeping them; none when a control does not parse.
+    std::optional<SceneParameters> PeekValues() const;
     void SetModified(bool modified);
     void SetJobRunning(bool running);
     // What the render job sees of this form.
@@ -70,7 +74,18 @@ public:
     CurveEnds PathEnds() const override;
     void ApplyPathEnds(CurveEnds ends) override;
 
+signals:
+    // A control or the path points changed (the flight plan follows).
+    void ValuesChanged();
+
 private:
+    struct ControlReading {
+        std::optional<SceneParameters> values;
+        int failedControl = 0;  // the edit that does not parse
+        bool failedInteger = false;
+    };
+    ControlReading ReadControls() const;
+
     // SceneForm and ChildWindow both name a DocumentPath; the job's view is a member.
     class JobForm : public SceneForm {
     public:
@@ -121,6 +136,7 @@ private:
     bool pathEditorOpen_ = false;
     bool jobRunning_ = false;
     JobForm sceneForm_{*this};
+    QPointer<CFlightPlanView> planWindow_;
 };
 
 }  // namespace vistagon::gui

@@ -50,6 +50,7 @@ int CloseOrder(WindowKind kind)
     case WindowKind::Image: return 0;
     case WindowKind::PathEditor: return 1;
     case WindowKind::Rendering: return 2;
+    case WindowKind::FlightPlan: return 3;
     }
     return 3;
 }
@@ -130,7 +131,7 @@ void CMainFrame::CreateToolBar()
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(20, 20));
     const int toolSlots[] = {cmd::kNew, cmd::kOpen, cmd::kSave, 0, cmd::kCut, cmd::kCopy, cmd::kPaste, 0,
-                         cmd::kPrint, cmd::kAbout, 0, cmd::kPreview, cmd::kRaw, cmd::kFinal, 0,
+                         cmd::kPrint, cmd::kAbout, 0, cmd::kPreview, cmd::kRaw, cmd::kFinal, cmd::kFlightPlan, 0,
                          cmd::kStop, 0, cmd::kZoomIn, cmd::kZoomOut, cmd::kZoomOne};
     for (int id : toolSlots) {
         if (id == 0) {
@@ -238,7 +239,7 @@ void CMainFrame::AddToolMenus(QMenu* menu)
 QMenu* CMainFrame::CalculateMenu(std::optional<WindowKind> kind)
 {
     auto* menu = new QMenu("&Calculate", menuBar());
-    if (kind == WindowKind::Scene) AddActions(menu, {cmd::kPreview, cmd::kRaw, cmd::kFinal, 0});
+    if (kind == WindowKind::Scene) AddActions(menu, {cmd::kPreview, cmd::kRaw, cmd::kFinal, cmd::kFlightPlan, 0});
     if (kind == WindowKind::Rendering) AddActions(menu, {cmd::kStop, 0});
     AddToolMenus(menu);
     return menu;
@@ -379,6 +380,7 @@ QString CMainFrame::HelpTopicOfActive() const
     case WindowKind::Image: return "image-window";
     case WindowKind::PathEditor: return "path-editor";
     case WindowKind::Rendering: return "rendering-window";
+    case WindowKind::FlightPlan: return "plan-window";
     }
     return "index";
 }

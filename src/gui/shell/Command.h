@@ -21,9 +21,10 @@ enum class Command {
     ZoomOneToOne,
     Apply,
     ImportTrack,
+    FlightPlan,
 };
 
 // The four kinds of child window, each with its own menu.
-enum class WindowKind { Scene, Image, PathEditor, Rendering };
+enum class WindowKind { Scene, Image, PathEditor, Rendering, FlightPlan };
 
 }  // namespace vistagon::gui

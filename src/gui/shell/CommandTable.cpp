@@ -44,6 +44,7 @@ const std::vector<CommandInfo>& CommandTable::All()
         {cmd::kPreview, "&Preview...", Keys(Qt::CTRL | Qt::Key_E), C::CalculatePreview, {}},
         {cmd::kRaw, "&Raw...", Keys(Qt::CTRL | Qt::Key_R), C::CalculateRaw, {}},
         {cmd::kFinal, "&Final...", Keys(Qt::CTRL | Qt::Key_F), C::CalculateFinal, {}},
+        {cmd::kFlightPlan, "F&light Plan", {}, C::FlightPlan, {}},
         {cmd::kStop, "S&top rendering", Keys(Qt::CTRL | Qt::Key_T), C::StopRendering, {}},
         {cmd::kZoomIn, "Zoom In (Ctrl +)", PadKeys(Qt::Key_Plus), C::ZoomIn, {}},
         {cmd::kZoomOut, "Zoom Out (Ctrl -)", PadKeys(Qt::Key_Minus), C::ZoomOut, {}},

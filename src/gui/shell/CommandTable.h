@@ -22,6 +22,7 @@ inline constexpr int kAbout = 57664, kHelpIndex = 57666, kHelpUsing = 57668, kHe
 inline constexpr int kToolbar = 59392, kStatusBar = 59393;
 inline constexpr int kCascade = 57650, kTile = 57651, kArrange = 57649;
 inline constexpr int kImportTrack = 32841;  // the path editor's, beside Apply
+inline constexpr int kFlightPlan = 32842;
 }  // namespace cmd
 
 struct CommandInfo {

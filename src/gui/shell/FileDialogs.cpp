@@ -34,7 +34,8 @@ QStringList FileDialogs::SaveFilters(WindowKind kind)
     case WindowKind::Scene: return {kSceneFilter, kAllFilter};
     case WindowKind::Image: return {kImageFilter, kYuvFilter, kAllFilter};
     case WindowKind::PathEditor:
-    case WindowKind::Rendering: break;
+    case WindowKind::Rendering:
+    case WindowKind::FlightPlan: break;
     }
     return {kAllFilter};
 }

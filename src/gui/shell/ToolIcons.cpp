@@ -80,6 +80,7 @@ QIcon ToolIcons::Of(int commandId)
     case cmd::kPreview: return Glyph("P", render);
     case cmd::kRaw: return Glyph("R", render);
     case cmd::kFinal: return Glyph("F", render);
+    case cmd::kFlightPlan: return Glyph(QString::fromUtf8("\u2197"), render);
     case cmd::kStop: return Glyph(QString::fromUtf8("\u25A0"), QColor(190, 20, 20));
     case cmd::kZoomIn: return Glyph("+", dark);
     case cmd::kZoomOut: return Glyph(QString::fromUtf8("\u2212"), dark);

@@ -53,7 +53,7 @@ CHelpViewer::CHelpViewer(QWidget* parent) : QDialog(parent), browser_(new QTextB
 {
     InitHelpResources();
     setWindowTitle("Vistagon Help");
-    resize(560, 520);
+    resize(kPreferredSize);
     browser_->setSearchPaths({":/help"});
     browser_->setOpenLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {

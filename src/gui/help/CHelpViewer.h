@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <QStringList>
 
 class QTextBrowser;
@@ -12,6 +13,8 @@ namespace vistagon::gui {
 class CHelpViewer : public QDialog {
     Q_OBJECT
 public:
+    static constexpr QSize kPreferredSize{560, 520};
+
     explicit CHelpViewer(QWidget* parent = nullptr);
 
     // An unknown topic shows the index.

@@ -90,10 +90,27 @@ void CTGAView::DocumentChanged()
     viewport()->update();
 }
 
+QString CTGAView::DocumentName() const
+{
+    return path_.isEmpty() ? QString::fromLatin1(text::kUntitled) : QFileInfo(path_).fileName();
+}
+
+QString CTGAView::TitleText() const
+{
+    return DocumentName() + QStringLiteral("[*]");
+}
+
 void CTGAView::UpdateTitle()
 {
-    const QString name = path_.isEmpty() ? QString::fromLatin1(text::kUntitled) : QFileInfo(path_).fileName();
-    setWindowTitle(name + (document_->IsModified() ? QStringLiteral("*") : QString()));
+    const QString title = TitleText();
+    setWindowTitle(title);
+    setWindowModified(document_->IsModified() && title.contains(QStringLiteral("[*]")));
+}
+
+QString CTGAView::ZoomText() const
+{
+    return geometry_.zoom >= 0 ? QString::asprintf("%d:1", 1 << geometry_.zoom)
+                               : QString::asprintf("1:%d", 1 << -geometry_.zoom);
 }
 
 QPoint CTGAView::ScrollPosition() const
@@ -141,8 +158,7 @@ void CTGAView::Execute(Command command)
 bool CTGAView::MayClose()
 {
     if (!document_->IsModified()) return true;
-    const QString name = path_.isEmpty() ? QString::fromLatin1(text::kUntitled) : QFileInfo(path_).fileName();
-    const Answer answer = shell_.Messages().Ask(FormatText(text::kSaveChanges, name.toUtf8().constData()),
+    const Answer answer = shell_.Messages().Ask(FormatText(text::kSaveChanges, DocumentName().toUtf8().constData()),
                                                 QuestionButtons::YesNoCancel, MessageIcon::Warning);
     if (answer == Answer::Cancel) return false;
     return answer == Answer::No || Save();
@@ -179,6 +195,8 @@ void CTGAView::SetZoom(int zoom)
     geometry_.zoom = zoom;
     UpdateScrollRanges();
     viewport()->update();
+    // Zoom commands reach only the active window, whose magnification the pane shows.
+    shell_.SetZoomText(ZoomText());
 }
 
 void CTGAView::Copy()
@@ -288,6 +306,13 @@ void CTGAView::mouseMoveEvent(QMouseEvent* event)
 {
     ShowReadout(event->position().toPoint());
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+bool CTGAView::viewportEvent(QEvent* event)
+{
+    // A readout of a place the mouse has left would be stale.
+    if (event->type() == QEvent::Leave) shell_.SetPositionText(QString());
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CTGAView::ShowReadout(const QPoint& windowPosition)

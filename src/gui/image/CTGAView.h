@@ -34,6 +34,7 @@ public:
     void Execute(Command command) override;
     bool MayClose() override;
     QString DocumentPath() const override { return path_; }
+    QString ZoomText() const override;
 
     CTGAFile& document() { return *document_; }
     const CTGAFile& document() const { return *document_; }
@@ -68,12 +69,18 @@ protected:
     // Drawn over the picture; exposed is the repainted part of the viewport.
     virtual void PaintOverlay(QPainter&, const QRect& /*exposed*/) {}
     const ImageGeometry& geometry() const { return geometry_; }
+    // The file name, or "untitled" for a picture never saved.
+    QString DocumentName() const;
+    // The window's title with Qt's "[*]" where the modified mark goes; derived
+    // views may name the window otherwise.
+    virtual QString TitleText() const;
     void UpdateTitle();
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void ShowReadout(const QPoint& windowPosition);
     // The window's page in the help viewer.

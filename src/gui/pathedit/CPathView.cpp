@@ -250,7 +250,10 @@ void CPathView::PaintOverlay(QPainter& painter, const QRect&)
     if (curve.size() < 2) return;
     painter.setPen(PathPen(context().profile));
     painter.setBrush(Qt::NoBrush);
+    // NOT-XOR keeps the curve visible on every picture, whatever its colours.
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     painter.drawPolyline(curve.data(), static_cast<int>(curve.size()));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void CPathView::mousePressEvent(QMouseEvent* event)

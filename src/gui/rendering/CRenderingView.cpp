@@ -6,6 +6,7 @@
 #include "platform/messages/FlightMessages.h"
 #include "shell/Shell.h"
 
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QScrollBar>
@@ -66,7 +67,7 @@ void CRenderingView::FinishJob(const CalculateResult& result)
     if (rendered && values_ && result.report.framesPlanned > 0)
         latestStarted_ = values_->From + result.report.framesPlanned - 1;
     document().SetModified(false);
-    UpdateTitleToFrame();
+    UpdateTitle();
     shell().UpdateCommands();
     if (window_ == nullptr) {
         deleteLater();
@@ -75,10 +76,12 @@ void CRenderingView::FinishJob(const CalculateResult& result)
     if (!rendered || result.report.ClosesWindow()) window_->close();
 }
 
-void CRenderingView::UpdateTitleToFrame()
+QString CRenderingView::TitleText() const
 {
-    if (!values_ || latestStarted_ < 0) return;
-    setWindowTitle(QString::fromStdString(FormatFrameName(values_->OutputFileName, latestStarted_ + values_->Offset)));
+    if (!values_) return CTGAView::TitleText();
+    // The first frame is named as soon as the window shows, before its progress comes.
+    const int frame = latestStarted_ >= 0 ? latestStarted_ : values_->From;
+    return QFileInfo(QString::fromStdString(FormatFrameName(values_->OutputFileName, frame + values_->Offset))).fileName();
 }
 
 bool CRenderingView::IsEnabled(Command command) const
@@ -147,7 +150,7 @@ void CRenderingView::ShowProgress(const JobProgress& progress)
 {
     if (progress.frame >= 0) {
         latestStarted_ = std::max(latestStarted_, progress.frame);
-        UpdateTitleToFrame();
+        UpdateTitle();
     }
     shell().SetZoomText(QString::asprintf("%d%%", progress.frame >= 0 ? progress.framePercent : 100));
 }

@@ -54,6 +54,8 @@ public:
 protected:
     QString HelpTopic() const override { return QStringLiteral("rendering-window"); }
     void PaintOverlay(QPainter& painter, const QRect& exposed) override;
+    // The name of the frame being drawn, then of the last one.
+    QString TitleText() const override;
 
 private:
     struct WireLine {
@@ -63,7 +65,6 @@ private:
 
     void ShowWindow();
     void FinishJob(const CalculateResult& result);
-    void UpdateTitleToFrame();
 
     RenderMode mode_ = RenderMode::Final;
     bool running_ = false;

@@ -563,12 +563,16 @@ bool CVistagonView::SaveAs()
     return false;
 }
 
+bool CVistagonView::RefusedForOpenPathEditor()
+{
+    if (!pathEditorOpen_) return false;
+    shell_.Messages().ShowMessage(msg::kPathEditorOpen.text, MessageIcon::Stop);
+    return true;
+}
+
 bool CVistagonView::MayClose()
 {
-    if (pathEditorOpen_) {
-        shell_.Messages().ShowMessage(msg::kPathEditorOpen.text, MessageIcon::Stop);
-        return false;
-    }
+    if (RefusedForOpenPathEditor()) return false;
     if (jobRunning_) {
         shell_.Messages().ShowMessage(msg::kRenderingWindowOpen.text, MessageIcon::Stop);
         return false;
@@ -617,6 +621,8 @@ void CVistagonView::BrowseColour()
 
 void CVistagonView::SetPath()
 {
+    // A second editor would start from the form's old points and hand them back over the first one's.
+    if (RefusedForOpenPathEditor()) return;
     const bool texture = static_cast<QCheckBox*>(controls_[416])->isChecked();
     const QString picture = static_cast<QLineEdit*>(controls_[texture ? 409 : 346])->text();
     if (!CanOpenForReading(picture.toStdString())) {

@@ -115,6 +115,8 @@ private:
     void ShowProblem(const SceneProblem& problem);
     void MarkModified();
     void UpdateTitle();
+    // The open-editor message when this form's path editor is open.
+    bool RefusedForOpenPathEditor();
 
     void BrowseFile(int editId, bool mustExist);
     void BrowseColour();

@@ -9,6 +9,7 @@
 #include "WindowPlacement.h"
 #include "convert/ConverterCommand.h"
 #include "help/CHelpViewer.h"
+#include "help/HelpPlacement.h"
 #include "image/ImageWindows.h"
 #include "options/COptionsDialog.h"
 #include "platform/BinaryFile.h"
@@ -21,6 +22,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
+#include <QDialog>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QFileInfo>
@@ -36,6 +38,16 @@
 namespace vistagon::gui {
 
 namespace {
+
+constexpr const char* kAppTitle = "Vistagon";
+
+// A window's title as Qt shows it: the "[*]" placeholder becomes the modified mark.
+QString ShownTitle(const QWidget* widget)
+{
+    if (widget == nullptr) return {};
+    QString title = widget->windowTitle();
+    return title.replace(QStringLiteral("[*]"), widget->isWindowModified() ? QStringLiteral("*") : QString());
+}
 
 ChildWindow* ChildOf(QMdiSubWindow* window)
 {
@@ -68,7 +80,7 @@ CMainFrame::CMainFrame(std::string profilePath, MessagePresenter* messages)
       messages_(messages ? messages : &ownMessages_),
       mdiArea_(new QMdiArea(this))
 {
-    setWindowTitle("Vistagon");
+    UpdateTitle();
     setWindowIcon(QIcon(":/desktop/vistagon.svg"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -80,7 +92,7 @@ CMainFrame::CMainFrame(std::string profilePath, MessagePresenter* messages)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] {
         RebuildMenus();
         UpdateCommands();
-        UpdateTitle();
+        ShowActivePanes();
     });
     setAcceptDrops(true);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommands(); });
@@ -95,6 +107,7 @@ CMainFrame::~CMainFrame()
     for (QMdiSubWindow* window : mdiArea_->findChildren<QMdiSubWindow*>()) {
         QObject::disconnect(window, nullptr, this, nullptr);
         window->removeEventFilter(this);
+        if (window->widget() != nullptr) window->widget()->removeEventFilter(this);
     }
 }
 
@@ -249,7 +262,30 @@ QMenu* CMainFrame::WindowMenu()
 {
     auto* menu = new QMenu("&Window", menuBar());
     AddActions(menu, {cmd::kCascade, cmd::kTile, cmd::kArrange});
+    // The open windows change while the menu stays: listed afresh each time it opens.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { ListWindows(menu); });
+    ListWindows(menu);
     return menu;
+}
+
+void CMainFrame::ListWindows(QMenu* menu)
+{
+    for (QAction* a : menu->actions())
+        if (a->property("window").isValid()) menu->removeAction(a), a->deleteLater();
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (windows.isEmpty()) return;
+    auto* separator = menu->addSeparator();
+    separator->setProperty("window", true);
+    int number = 1;
+    for (QMdiSubWindow* window : windows) {
+        auto* action = menu->addAction(QString("&%1 %2").arg(number++).arg(ShownTitle(window->widget())));
+        action->setProperty("window", true);
+        action->setCheckable(true);
+        action->setChecked(window == mdiArea_->currentSubWindow());
+        connect(action, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(window)] {
+            if (window) mdiArea_->setActiveSubWindow(window);
+        });
+    }
 }
 
 QMenu* CMainFrame::HelpMenu()
@@ -300,9 +336,26 @@ QList<ChildWindow*> CMainFrame::Children() const
 void CMainFrame::UpdateTitle()
 {
     QMdiSubWindow* window = mdiArea_->currentSubWindow();
-    QString title = window && window->widget() ? window->widget()->windowTitle() : QString();
-    title.remove("[*]");
-    setWindowTitle(title.isEmpty() ? QString("Vistagon") : "Vistagon - " + title);
+    QWidget* child = window != nullptr ? window->widget() : nullptr;
+    const QString name = child != nullptr ? child->windowTitle() : QString();
+    title_ = name.isEmpty() ? QString(kAppTitle) : name + " - " + kAppTitle;
+    setWindowTitle(title_);
+    setWindowModified(child != nullptr && child->isWindowModified() && title_.contains("[*]"));
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A maximised sub-window writes its name into the frame's title as well; the name stands once.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != title_) setWindowTitle(title_);
+}
+
+void CMainFrame::ShowActivePanes()
+{
+    UpdateTitle();
+    positionPane_->clear();
+    ChildWindow* child = ActiveChild();
+    zoomPane_->setText(child != nullptr ? child->ZoomText() : QString());
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
@@ -390,9 +443,11 @@ QMdiSubWindow* CMainFrame::AddChildWindow(QWidget* child)
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(this);
+    child->installEventFilter(this);  // its title and modified mark reach the frame's title
     connect(window, &QObject::destroyed, this, [this] {
         RebuildMenus();
         UpdateCommands();
+        ShowActivePanes();
     });
     window->show();
     RebuildMenus();
@@ -402,6 +457,9 @@ QMdiSubWindow* CMainFrame::AddChildWindow(QWidget* child)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool titleChanged = event->type() == QEvent::WindowTitleChange || event->type() == QEvent::ModifiedChange;
+    if (titleChanged && mdiArea_->currentSubWindow() != nullptr && watched == mdiArea_->currentSubWindow()->widget())
+        UpdateTitle();
     if (event->type() == QEvent::Close && !closingApproved_) {
         if (ChildWindow* child = ChildOf(qobject_cast<QMdiSubWindow*>(watched))) {
             bool allowed = false;
@@ -486,6 +544,16 @@ void CMainFrame::PrintSetup()
     dialog.exec();
 }
 
+QString CMainFrame::PositionText() const
+{
+    return positionPane_->text();
+}
+
+QString CMainFrame::ZoomPaneText() const
+{
+    return zoomPane_->text();
+}
+
 void CMainFrame::SetStatusMessage(const QString& text)
 {
     statusBar()->showMessage(text);
@@ -504,9 +572,25 @@ void CMainFrame::SetZoomText(const QString& text)
 void CMainFrame::ShowHelp(const QString& topic)
 {
     if (!help_) help_ = new CHelpViewer(this);
+    // A modal dialog blocks every window but its own: help asked from it becomes one of them.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != help_ && help_->parentWidget() != modal) LendHelpTo(*modal);
     help_->ShowTopic(topic);
+    if (modal != nullptr && help_->parentWidget() == modal) HelpPlacement::PlaceBeside(*help_, CHelpViewer::kPreferredSize, *modal);
     help_->show();
     help_->raise();
+    help_->activateWindow();
+}
+
+void CMainFrame::LendHelpTo(QWidget& modal)
+{
+    help_->setParent(&modal, help_->windowFlags());
+    // The help goes with its dialog and comes back to the frame for the next time.
+    if (auto* dialog = qobject_cast<QDialog*>(&modal))
+        connect(dialog, &QDialog::finished, help_, [this] {
+            help_->hide();
+            help_->setParent(this, help_->windowFlags());
+        });
 }
 
 void CMainFrame::RunGuarded(const std::function<void()>& handler)

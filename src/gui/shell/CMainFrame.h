@@ -45,6 +45,9 @@ public:
     QAction* action(int id) const { return actions_.value(id); }
     // The help window, once opened.
     CHelpViewer* helpViewer() const;
+    // The status bar's position and zoom panes.
+    QString PositionText() const;
+    QString ZoomPaneText() const;
     // The title of the menu bar's menus, for the active window kind.
     QStringList MenuTitles() const;
 
@@ -68,6 +71,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Dropped files open as File Open would open them.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -83,6 +87,8 @@ private:
     QMenu* ViewMenu(std::optional<WindowKind> kind);
     QMenu* CalculateMenu(std::optional<WindowKind> kind);
     QMenu* WindowMenu();
+    // The open windows below Cascade, Tile and Arrange Icons, the active one checked.
+    void ListWindows(QMenu* menu);
     QMenu* HelpMenu();
     void AddRecentFiles(QMenu* menu);
     void AddToolMenus(QMenu* menu);
@@ -92,9 +98,14 @@ private:
     void About();
     void PrintSetup();
     void WritePlacement();
+    // "still.vgs - Vistagon" with the active document's modified mark.
     void UpdateTitle();
+    // Title, position and zoom panes for the window just activated or gone.
+    void ShowActivePanes();
     void AddActions(QMenu* menu, std::initializer_list<int> ids);
     QString HelpTopicOfActive() const;
+    // Makes the help viewer a window of the modal dialog, so that the dialog does not block it.
+    void LendHelpTo(QWidget& modal);
 
     std::string profilePath_;
     QMessageBoxPresenter ownMessages_;
@@ -106,6 +117,7 @@ private:
     QMap<int, QAction*> actions_;
     QPointer<CVistagonView> currentScene_;
     QPointer<CHelpViewer> help_;
+    QString title_;
     std::optional<WindowKind> menuKind_;
     bool menusBuilt_ = false;
     bool closingApproved_ = false;

@@ -21,6 +21,9 @@ public:
     virtual bool MayClose() = 0;
     // Empty for a document never saved.
     virtual QString DocumentPath() const = 0;
+    // The magnification for the status bar's narrow pane ("1:2", "2:1"); empty
+    // for windows without one.
+    virtual QString ZoomText() const { return {}; }
 };
 
 }  // namespace vistagon::gui

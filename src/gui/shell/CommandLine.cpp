@@ -11,7 +11,64 @@ bool IsFlag(const QString& argument)
     return argument.startsWith('-') || switches.contains(argument.toLower());
 }
 
+constexpr int kUsageError = 2;
+
+const char* const kUsage =
+    "usage: vistagon [--profile FILE] [SCENE.vgs | IMAGE.tga] [final|raw|preview]\n"
+    "\n"
+    "Opens the document in the main window. A mode word (also /final, -RAW, any case)\n"
+    "given with a scene renders it and ends the application: exit status 0 when the job\n"
+    "ran through, 1 otherwise.\n"
+    "\n"
+    "  --profile FILE  the application profile (default: $VISTAGON_PROFILE, else\n"
+    "                  $XDG_CONFIG_HOME/vistagon/vistagon.ini)\n"
+    "  --help          prints this text\n"
+    "  --version       prints the version\n"
+    "\n"
+    "Qt's own options (-platform NAME, -style NAME, -display DISPLAY, ...) are taken too.\n";
+
+// Qt's options that the application object takes off the line, with a value and without.
+const QStringList kQtOptionsWithValue = {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                         "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "session",
+                                         "name", "display", "style", "stylesheet"};
+const QStringList kQtFlags = {"reverse", "testability", "nograb", "dograb", "widgetcount", "sync", "qmljsdebugger"};
+
+// The name of a "-name", "--name" or "-name=value" option.
+QString OptionName(const QString& argument)
+{
+    QString name = argument.mid(argument.startsWith("--") ? 2 : 1);
+    const qsizetype equals = name.indexOf('=');
+    return equals >= 0 ? name.left(equals) : name;
+}
+
+CommandLine::EarlyExit UsageError(const QString& why)
+{
+    return {kUsageError, false, "vistagon: " + why + "\n" + kUsage};
+}
+
 }  // namespace
+
+std::optional<CommandLine::EarlyExit> CommandLine::AnswerBeforeStart(const QStringList& arguments)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") return EarlyExit{0, true, kUsage};
+        if (argument == "--version") return EarlyExit{0, true, QString("vistagon %1\n").arg(VISTAGON_VERSION)};
+        if (argument == "--profile") {
+            if (++i == arguments.size()) return UsageError("--profile needs a file");
+            continue;
+        }
+        if (!argument.startsWith('-') || argument.size() == 1 || argument.startsWith("--profile=") || ModeWord(argument))
+            continue;
+        const QString name = OptionName(argument);
+        if (kQtOptionsWithValue.contains(name)) {
+            if (!argument.contains('=') && ++i == arguments.size()) return UsageError(argument + " needs a value");
+            continue;
+        }
+        if (!kQtFlags.contains(name)) return UsageError("unknown option '" + argument + "'");
+    }
+    return std::nullopt;
+}
 
 std::optional<RenderMode> CommandLine::ModeWord(const QString& argument)
 {

@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
+#include <tuple>
 
 using namespace vistagon;
 using namespace vistagon::gui;
@@ -37,14 +39,14 @@ void Click(CPathView& view, QPoint at)
     Send(view.viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
-// A white 200 x 150 picture and an editor on it, shown at 1:1 without scrolling.
+// A gray 200 x 150 picture (white unless said) and an editor on it, shown at 1:1 without scrolling.
 struct Editor {
-    explicit Editor(int border = 0) : shell(t.dir.File("profile.ini"))
+    explicit Editor(int border = 0, int gray = 255) : shell(t.dir.File("profile.ini"))
     {
         t.context.profile.WriteInt("FlightPath", "BorderWidth", border);
         CTGAFile picture(t.context);
         picture.CreateImage(200, 150);
-        picture.FillGray(255);
+        picture.FillGray(gray);
         picture.OnSaveDocument(t.dir.File("picture.tga"));
         view = new CPathView(shell, client);
         opened = view->Open(QString::fromStdString(t.dir.File("picture.tga")), {});
@@ -138,6 +140,33 @@ private slots:
         QCOMPARE(curve.size(), size_t{CPathView::kTotal - 1});
         // The loop starts on the first point (up to the truncation of the curve's doubles).
         QVERIFY((curve.front() - QPoint(20, 20)).manhattanLength() <= 2);
+    }
+
+    void theCurveIsDrawnNotXorSoThatItShowsOnEveryPicture()
+    {
+        // Drawn solid, a curve in the picture's own colour would not show at all.
+        for (const auto& [gray, colour, expected] : {std::tuple{128, "808080", QColor(255, 255, 255)},
+                                                     std::tuple{64, "C000C0", QColor(127, 191, 127)}}) {
+            Editor e(0, gray);
+            e.t.context.profile.WriteString("FlightPath", "Color", colour);
+            for (const QPoint at : {QPoint(30, 30), QPoint(170, 40), QPoint(100, 130)}) Click(*e.view, at);
+            const QImage shown = e.view->viewport()->grab().toImage();
+            const std::vector<QPoint> curve = e.view->CurveScreenPoints();
+            QVERIFY(curve.size() > 100);
+            int checked = 0;
+            for (const QPoint p : curve) {
+                // Away from the markers, which the curve passes through.
+                const bool nearMarker = std::any_of(e.view->points().begin(), e.view->points().end(), [&](const PathPoint& m) {
+                    return std::abs(m.x - p.x()) <= CPathView::kMarkerRadius + 2 && std::abs(m.y - p.y()) <= CPathView::kMarkerRadius + 2;
+                });
+                if (nearMarker || p == curve.back()) continue;
+                QCOMPARE(shown.pixelColor(p), expected);
+                ++checked;
+            }
+            QVERIFY(checked > 50);
+            // The picture beside the curve keeps its own colour.
+            QCOMPARE(shown.pixelColor(5, 145), QColor(gray, gray, gray));
+        }
     }
 
     void copyThenPasteGivesTheSamePointsAndMarksModified()

@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(shell.area->subWindowList().size(), 1);
         auto* view = qobject_cast<CRenderingView*>(shell.area->subWindowList().front()->widget());
         QVERIFY(view != nullptr);
-        QCOMPARE(view->windowTitle(), QString::fromStdString(t.dir.File("gui02.tga")));
+        QCOMPARE(view->windowTitle(), QString("gui02.tga"));
         CTGAFile last(t.context);
         QVERIFY(last.OnOpenDocument(gui.back()));
         QCOMPARE(view->document().GetPixel(32, 24), last.GetPixel(32, 24));

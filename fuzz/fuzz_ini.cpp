@@ -56,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     IniDocument document(text);
     const std::string written = document.Text();
-    // A line end of several CRs loses one at each reading; the values stay, and the second text is the first.
-    const IniDocument reread(written);
-    if (reread.Get(section, key) != document.Get(section, key)) std::abort();
-    if (IniDocument(reread.Text()).Text() != reread.Text()) std::abort();
+    // Written back, the text reads as the same values. (Not always as the same
+    // text: of the CRs before a line end, each reading takes one as the line
+    // end; the rest are blanks, which values and names shed.)
+    if (IniDocument(written).Get(section, key) != document.Get(section, key)) std::abort();
 
     // The profile reads the same text from its file.
     static const fuzz::FuzzFolder folder;

@@ -1,12 +1,18 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang and runs each for a bounded time.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      (default 60 seconds, every target)
+#   scripts/fuzz.sh --ci                       (CI: every target for 20 seconds)
 set -eu
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = "--ci" ]; then
+  set -- 20
+fi
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 sh scripts/install-deps.sh fuzz
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DVISTAGON_GUI=OFF -DVISTAGON_GDAL=OFF \
+launcher=""
+command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ $launcher -DVISTAGON_GUI=OFF -DVISTAGON_GDAL=OFF \
   -DVISTAGON_FUZZ=ON -DVISTAGON_TESTS=OFF -DVISTAGON_BENCH=OFF >/dev/null
 ninja -C build-fuzz
 targets=$*

@@ -242,6 +242,8 @@ void CFlightPlanView::Pause()
 
 void CFlightPlanView::PlayStep()
 {
+    // Never faster than the frames are drawn: each newer request would stop the one before.
+    if (shownFrame_ != currentFrame_) return;
     if (slider_->value() >= slider_->maximum()) {
         Pause();
         return;

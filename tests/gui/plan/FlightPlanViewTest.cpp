@@ -234,6 +234,25 @@ private slots:
         QCOMPARE(after.finished - before.finished, 2);
     }
 
+    void playShowsEveryFrameInTurnAndRestsOnFinal()
+    {
+        PlanFixture s;
+        CFlightPlanView* view = s.Open();
+        QVERIFY(view != nullptr);
+        view->slider()->setValue(30);
+        QVERIFY(WaitForFrame(view, 30, RenderMode::Final));
+        QSignalSpy shown(view, &CFlightPlanView::FrameShown);
+        view->Play();
+        QVERIFY(view->playing());
+        QVERIFY(QTest::qWaitFor([&] { return !view->playing(); }, 60000));  // it stops at the last frame
+        QVERIFY(WaitForFrame(view, 38, RenderMode::Final));
+        // A tick waits for the frame before it, however slowly frames are drawn.
+        QList<int> frames;
+        for (const QList<QVariant>& arguments : shown) frames << arguments[0].toInt();
+        QCOMPARE(frames, (QList<int>{31, 32, 33, 34, 35, 36, 37, 38, 38}));
+        QCOMPARE(shown.back()[1].toInt(), static_cast<int>(RenderMode::Final));
+    }
+
     void closingDuringARenderLeavesNoThreadAndNoFile()
     {
         PlanFixture s;

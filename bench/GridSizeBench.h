@@ -6,13 +6,11 @@
 // walk did, so that the cost of a frame can be seen to follow what shows
 // rather than the number of cells.
 
-#include "image/CTGAFile.h"
+#include "BenchFrame.h"
 #include "image/ElevationEncoding.h"
 #include "image/ElevationGrid.h"
-#include "platform/AppContext.h"
-#include "render/FrameRenderer.h"
-#include "render/Projector.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -77,20 +75,15 @@ inline GridFrame RenderGridFrame(AppContext& context, ElevationGrid& grid, const
     camera.zScale = 0.05;
     camera.dustDistance = 1333;
 
-    CTGAFile output(context);
-    output.CreateImage(settings.outputWidth, settings.outputHeight);
-    Projector projector(context, settings.light, settings.outputWidth, settings.outputHeight);
-    projector.SetTexture(&texture);
-    projector.SetCamera(camera);
-    FrameRenderer renderer(context, projector, settings);
-    renderer.SetSkipHiddenBlocks(skipHidden);
+    BenchFrame frame(context, settings, texture, camera);
+    frame.renderer.SetSkipHiddenBlocks(skipHidden);
     GridFrame best;
     for (int run = 0; run < runs; ++run) {
         const std::clock_t start = std::clock();
-        renderer.Clear(output);
-        renderer.Draw(output, camera.dustDistance);
+        frame.renderer.Clear(frame.output);
+        frame.renderer.Draw(frame.output, camera.dustDistance);
         const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-        if (run == 0 || seconds < best.seconds) best = {seconds, renderer.statistics()};
+        if (run == 0 || seconds < best.seconds) best = {seconds, frame.renderer.statistics()};
     }
     return best;
 }

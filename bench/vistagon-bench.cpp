@@ -177,19 +177,14 @@ Figures RenderOnce(AppContext& context, ElevationGrid& grid, CTGAFile& texture, 
     camera.focalLength = 460;
     camera.dustDistance = 600;
 
-    CTGAFile output(context);
-    output.CreateImage(settings.outputWidth, settings.outputHeight);
-    Projector projector(context, settings.light, settings.outputWidth, settings.outputHeight);
-    projector.SetTexture(&texture);
-    projector.SetCamera(camera);
-    FrameRenderer renderer(context, projector, settings);
+    bench::BenchFrame frame(context, settings, texture, camera);
 
     // Processor time of this single-threaded process: the machine may be busy with other work.
     const std::clock_t start = std::clock();
-    const FrameOutcome outcome = renderer.RenderFrame(output, file, camera.dustDistance);
+    const FrameOutcome outcome = frame.renderer.RenderFrame(frame.output, file, camera.dustDistance);
     Figures figures;
     figures.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-    figures.statistics = renderer.statistics();
+    figures.statistics = frame.renderer.statistics();
     if (outcome != FrameOutcome::Saved) std::fprintf(stderr, "the frame was not saved\n");
     return figures;
 }

@@ -63,21 +63,20 @@ bool HiddenBlocks::Hides(double x, double y)
 
 bool HiddenBlocks::LargeHidden(int column, int row)
 {
-    uint8_t& hidden = largeHidden_[static_cast<size_t>(row) * static_cast<size_t>(heights_.largeAcross()) +
-                                   static_cast<size_t>(column)];
-    HeightPyramid::Range range;
-    if (!hidden && heights_.Large(column, row, range))
-        hidden = BoxTaken(column * HeightPyramid::kLarge, row * HeightPyramid::kLarge, HeightPyramid::kLarge, range);
-    return hidden != 0;
+    return BlockHidden(largeHidden_, heights_.largeAcross(), column, row, HeightPyramid::kLarge, &HeightPyramid::Large);
 }
 
 bool HiddenBlocks::SmallHidden(int column, int row)
 {
-    uint8_t& hidden = smallHidden_[static_cast<size_t>(row) * static_cast<size_t>(heights_.smallAcross()) +
-                                   static_cast<size_t>(column)];
+    return BlockHidden(smallHidden_, heights_.smallAcross(), column, row, HeightPyramid::kSmall, &HeightPyramid::Small);
+}
+
+bool HiddenBlocks::BlockHidden(std::vector<uint8_t>& flags, int across, int column, int row, int cells,
+                               bool (HeightPyramid::*rangeOf)(int, int, HeightPyramid::Range&))
+{
+    uint8_t& hidden = flags[static_cast<size_t>(row) * static_cast<size_t>(across) + static_cast<size_t>(column)];
     HeightPyramid::Range range;
-    if (!hidden && heights_.Small(column, row, range))
-        hidden = BoxTaken(column * HeightPyramid::kSmall, row * HeightPyramid::kSmall, HeightPyramid::kSmall, range);
+    if (!hidden && (heights_.*rangeOf)(column, row, range)) hidden = BoxTaken(column * cells, row * cells, cells, range);
     return hidden != 0;
 }
 

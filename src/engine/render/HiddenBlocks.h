@@ -29,6 +29,10 @@ public:
 private:
     bool LargeHidden(int column, int row);
     bool SmallHidden(int column, int row);
+    // A block of cells x cells by its column and row among those of its size,
+    // its flag in flags (across to a row) and its range from rangeOf.
+    bool BlockHidden(std::vector<uint8_t>& flags, int across, int column, int row, int cells,
+                     bool (HeightPyramid::*rangeOf)(int, int, HeightPyramid::Range&));
     // The box of cells cells square from lattice corner (column, row).
     bool BoxTaken(int column, int row, int cells, const HeightPyramid::Range& range) const;
 

@@ -54,6 +54,7 @@ public:
 protected:
     QString HelpTopic() const override { return QStringLiteral("rendering-window"); }
     void PaintOverlay(QPainter& painter, const QRect& exposed) override;
+    const CTGAFile& ShownDocument() const override;
 
 private:
     struct WireLine {
@@ -64,12 +65,16 @@ private:
     void ShowWindow();
     void FinishJob(const CalculateResult& result);
     void UpdateTitleToFrame();
+    void TakeSnapshot(const CTGAFile& image);
 
     RenderMode mode_ = RenderMode::Final;
     bool running_ = false;
     QMdiSubWindow* window_ = nullptr;
     QTimer redrawTimer_;
     std::vector<WireLine> lines_;
+    // What the window paints while its job runs: helper threads may be writing
+    // the document's pixels at any time, so each redraw copies them while they hold still.
+    std::unique_ptr<CTGAFile> shown_;
     std::optional<SceneParameters> values_;
     int workers_ = 1;
     int latestStarted_ = -1;

@@ -10,8 +10,11 @@ if [ "${1:-}" = "--tsan" ]; then
   build=build-tsan
   sanitizer=-DVISTAGON_TSAN=ON
   # Third-party reports only; each entry says why.
-  # die_after_fork=0: the tests start the command-line tool through QProcess, whose child only execs.
-  TSAN_OPTIONS="suppressions=$(pwd)/tests/tsan.supp second_deadlock_stack=1 die_after_fork=0 ${TSAN_OPTIONS:-}"
+  # die_after_fork=0: the tests start the programs through QProcess, whose child only execs.
+  # ignore_noninstrumented_modules=1: what Qt and GDAL allocate, free and copy inside themselves is
+  # theirs (they are not built with TSan, and their futex locks are invisible to it); every access
+  # our code makes is still checked.
+  TSAN_OPTIONS="suppressions=$(pwd)/tests/tsan.supp second_deadlock_stack=1 die_after_fork=0 ignore_noninstrumented_modules=1 ${TSAN_OPTIONS:-}"
   export TSAN_OPTIONS
   # Without address randomisation TSan's fixed shadow layout fits whatever mmap_rnd_bits the kernel uses.
   command -v setarch >/dev/null 2>&1 && run="setarch $(uname -m) -R"

@@ -217,7 +217,8 @@ void FrameScheduler::PumpOnThisThread()
     const auto now = std::chrono::steady_clock::now();
     if (now - lastRedraw_ < std::chrono::milliseconds(redrawIntervalMs_)) return;
     lastRedraw_ = now;
-    host_.Redraw(*workers_.front()->image());
+    FrameWorker& worker = *workers_.front();
+    worker.WhileImageStill([this, &worker] { host_.Redraw(*worker.image()); });
 }
 
 void FrameScheduler::ShowPercent(Slot& slot, int percent)

@@ -3,7 +3,6 @@
 #include "flight/FrameName.h"
 #include "image/ElevationGrid.h"
 
-
 namespace vistagon {
 
 FrameWorker::FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::unique_ptr<WorkerInteraction> interaction)
@@ -40,6 +39,14 @@ bool FrameWorker::MakeImage(CTGAFile* image)
         image_ = ownImage_.get();
     }
     return true;
+}
+
+void FrameWorker::WhileImageStill(const std::function<void()>& show)
+{
+    if (bands_)
+        bands_->crew().WhileStill(show);
+    else
+        show();
 }
 
 FrameResult FrameWorker::Render(const PlannedFrame& frame, const std::function<void()>& redraw)

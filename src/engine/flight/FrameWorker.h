@@ -41,6 +41,9 @@ public:
 
     UserInteraction& ui() { return *interaction_; }
     const CTGAFile* image() const { return image_; }
+    // Calls show with the image's pixels holding still: on the thread that
+    // renders, while the helpers of a shared frame may be drawing.
+    void WhileImageStill(const std::function<void()>& show);
 
 private:
     FrameWorker(AppContext& jobContext, const FrameSetup& setup, std::unique_ptr<WorkerInteraction> interaction);

@@ -29,6 +29,8 @@ public:
     virtual CTGAFile* OutputImage(int /*width*/, int /*height*/) { return nullptr; }
     // Repaints from the image being drawn: every "RedrawInterval" ms of a Raw
     // or Final job drawn on the calling thread, and once each frame is complete.
+    // The pixels hold still only during the call (helper threads may draw the
+    // same frame): a host that paints later paints from a copy.
     virtual void Redraw(const CTGAFile& /*image*/) {}
     // Where Preview draws its wire model; none discards the lines.
     virtual LineCanvas* PreviewCanvas() { return nullptr; }

@@ -65,7 +65,7 @@ void FrameCrew::Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, 
 {
     if (batch >= kRing) {
         const size_t old = batch - kRing;
-        for (; drawn <= old; ++drawn) DrawBatch(drawn, &painter, &band);
+        for (; drawn <= old; ++drawn) DrawBatch(drawn, &painter, &band, true);
         WaitUntilDrawnByAll(Slot(old));
     }
     Slot(batch).Reset();
@@ -96,12 +96,14 @@ void FrameCrew::PaintPieces(Batch& batch, CellPainter& painter, const TriangleRa
     }
 }
 
-void FrameCrew::DrawBatch(size_t index, CellPainter* painter, TriangleRaster* band)
+void FrameCrew::DrawBatch(size_t index, CellPainter* painter, TriangleRaster* band, bool byLead)
 {
     Batch& batch = Slot(index);
     if (painter != nullptr && band != nullptr) PaintPieces(batch, *painter, *band);
     WaitUntilAtLeast(batch.piecesDone, batch.pieceCount);
     if (band != nullptr && !failed_.load(std::memory_order_relaxed)) {
+        std::shared_lock hold(stillLock_, std::defer_lock);
+        if (!byLead) hold.lock();
         try {
             for (size_t piece = 0; piece < batch.pieceCount; ++piece) batch.pieces[piece].triangles.Replay(*band);
         } catch (...) {
@@ -125,7 +127,7 @@ void FrameCrew::Serve(CellPainter* painter, TriangleRaster* band)
             state_.wait(state, std::memory_order_acquire);
             state = state_.load(std::memory_order_acquire);
         }
-        DrawBatch(batch, painter, band);
+        DrawBatch(batch, painter, band, false);
     }
 }
 
@@ -164,7 +166,7 @@ void FrameCrew::Lead::Publish()
     // The batch just handed out is left to the others, who would otherwise
     // wait while the lead walks the next one; it helps with the earlier ones.
     for (; helped_ + 1 < filling_; ++helped_) crew_.PaintPieces(crew_.Slot(helped_), painter_, band_);
-    for (; drawn_ + kLeadLag < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_);
+    for (; drawn_ + kLeadLag < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_, true);
 }
 
 void FrameCrew::Lead::Close()
@@ -172,7 +174,7 @@ void FrameCrew::Lead::Close()
     if (closed_) return;
     closed_ = true;
     if (open_) Publish();
-    for (; drawn_ < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_);
+    for (; drawn_ < filling_; ++drawn_) crew_.DrawBatch(drawn_, &painter_, &band_, true);
     Raise(crew_.state_, size_t{1});
     for (size_t batch = filling_ >= kRing ? filling_ - kRing : 0; batch < filling_; ++batch)
         crew_.WaitUntilDrawnByAll(crew_.Slot(batch));

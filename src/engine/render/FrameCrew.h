@@ -10,6 +10,7 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <shared_mutex>
 #include <vector>
 
 namespace vistagon {
@@ -67,6 +68,15 @@ public:
         bool closed_ = false;
     };
 
+    // Runs show on the lead's thread while no other member writes pixels: they
+    // end the rows of the batch they are drawing and wait until show returns.
+    template <typename Show>
+    void WhileStill(Show&& show)
+    {
+        const std::unique_lock hold(stillLock_);
+        show();
+    }
+
     // Any other member's whole frame, until the lead closes. Without painter
     // and band it only keeps the count (a member that could not set up).
     void Serve(CellPainter* painter, TriangleRaster* band);
@@ -108,7 +118,8 @@ private:
     void Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn);
     void PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& culler);
     // Paints what is left of the batch, waits for its pieces and draws them into band.
-    void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band);
+    // byLead: the lead's thread, which shows the picture and so never waits for WhileStill.
+    void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band, bool byLead);
     void WaitUntilDrawnByAll(const Batch& batch) const;
     void Fail();
 
@@ -122,6 +133,8 @@ private:
     std::atomic<bool> failed_{false};
     std::mutex failureLock_;
     std::exception_ptr failure_;
+    // Held shared by the other members while they write pixels.
+    std::shared_mutex stillLock_;
 };
 
 }  // namespace vistagon

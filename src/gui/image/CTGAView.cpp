@@ -202,7 +202,7 @@ void CTGAView::SetZoom(int zoom)
 void CTGAView::Copy()
 {
     const WaitCursor wait;
-    const QImage picture = RasterPainter::Whole(*document_);
+    const QImage picture = RasterPainter::Whole(ShownDocument());
     if (!picture.isNull()) QApplication::clipboard()->setImage(picture);
 }
 

@@ -121,6 +121,9 @@ bool CRenderingView::MayClose()
 CTGAFile* CRenderingView::OutputImage(int width, int height)
 {
     if (!document().CreateImage(width, height)) return nullptr;
+    // Made before the job's threads start: an image reads the profile's settings.
+    shown_ = std::make_unique<CTGAFile>(context());
+    if (!shown_->CreateImage(width, height)) return nullptr;
     document().SetModified(true);
     document().SetRenderingActive(true);
     DocumentChanged();
@@ -141,9 +144,23 @@ void CRenderingView::ShowWindow()
     if (maximised && mode_ != RenderMode::Preview) window_->showMaximized();
 }
 
-void CRenderingView::Redraw(const CTGAFile&)
+void CRenderingView::Redraw(const CTGAFile& image)
 {
+    TakeSnapshot(image);
     viewport()->update();
+}
+
+void CRenderingView::TakeSnapshot(const CTGAFile& image)
+{
+    if (!shown_ || image.PixelBase() == nullptr || image.GetWidth() != shown_->GetWidth() ||
+        image.GetHeight() != shown_->GetHeight())
+        return;
+    std::memcpy(shown_->PixelBase(), image.PixelBase(), image.Stride() * static_cast<size_t>(image.GetHeight()));
+}
+
+const CTGAFile& CRenderingView::ShownDocument() const
+{
+    return running_ && shown_ ? *shown_ : CTGAView::ShownDocument();
 }
 
 void CRenderingView::ShowProgress(const JobProgress& progress)
@@ -169,7 +186,7 @@ void CRenderingView::FramePictureReady(const FramePicture& picture)
     const size_t row = static_cast<size_t>(picture.width) * 3;
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(image.PixelBase() + y * image.Stride(), picture.rows + y * picture.stride, row);
-    viewport()->update();
+    Redraw(image);
 }
 
 void CRenderingView::Repaint()

@@ -56,6 +56,7 @@ protected:
     void PaintOverlay(QPainter& painter, const QRect& exposed) override;
     // The name of the frame being drawn, then of the last one.
     QString TitleText() const override;
+    const CTGAFile& ShownDocument() const override;
 
 private:
     struct WireLine {
@@ -65,12 +66,16 @@ private:
 
     void ShowWindow();
     void FinishJob(const CalculateResult& result);
+    void TakeSnapshot(const CTGAFile& image);
 
     RenderMode mode_ = RenderMode::Final;
     bool running_ = false;
     QMdiSubWindow* window_ = nullptr;
     QTimer redrawTimer_;
     std::vector<WireLine> lines_;
+    // What the window paints while its job runs: helper threads may be writing
+    // the document's pixels at any time, so each redraw copies them while they hold still.
+    std::unique_ptr<CTGAFile> shown_;
     std::optional<SceneParameters> values_;
     int workers_ = 1;
     int latestStarted_ = -1;

@@ -310,6 +310,50 @@ private slots:
         QVERIFY(shell.area->subWindowList().isEmpty());
         QVERIFY(small.Frames("gui").empty());
     }
+
+    void aStillSharedByTheCoresRepaintsAsItGrowsAndWritesTheBytesOfOneThread()
+    {
+        // With two cores or more the window's job shares the frame with helper threads;
+        // the window repaints at every pump meanwhile, as a busy desktop might.
+        test::TestContext t;
+        SmallScene small(t);
+        small.scene.To = 0;
+        small.scene.SizeX = 320;
+        small.scene.SizeY = 240;
+        guitest::TestShell shell(t.dir.File("profile.ini"));
+        shell.AppProfile().WriteInt("Settings", "RedrawInterval", 1);
+        int repaints = 0;
+        shell.onAdd = [&repaints](QWidget* child, QMdiSubWindow*) {
+            auto* view = qobject_cast<CRenderingView*>(child);
+            auto* timer = new QTimer(view);
+            QObject::connect(timer, &QTimer::timeout, view, [view, &repaints] {
+                // grab paints the viewport whether or not the test's window is on a screen.
+                if (!view->JobRunning() || view->viewport()->grab().isNull()) return;
+                ++repaints;
+            });
+            timer->start(0);
+        };
+        ValuesForm form(small.scene);
+        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        DeletePendingWindows();
+        QCOMPARE(result.report.outcome, JobOutcome::Completed);
+        QVERIFY(repaints > 0);
+
+        SceneParameters cliScene = small.scene;
+        cliScene.OutputFileName = t.dir.File("cli%02d.tga");
+        WriteScene(cliScene, t.dir.File("scene.vgs"));
+        QCOMPARE(cli::RunCommandLine({"--profile", t.dir.File("profile.ini"), "render", t.dir.File("scene.vgs"),
+                                      "--mode", "final", "--jobs", "1"}),
+                 0);
+        QVERIFY(ReadFileBytes(t.dir.File("gui00.tga")) == ReadFileBytes(t.dir.File("cli00.tga")));
+        // Once the job is over the window shows the finished frame.
+        auto* view = qobject_cast<CRenderingView*>(shell.area->subWindowList().front()->widget());
+        const QImage painted = view->viewport()->grab().toImage();
+        CTGAFile frame(t.context);
+        QVERIFY(frame.OnOpenDocument(t.dir.File("cli00.tga")));
+        const Bgr centre = frame.GetPixel(160, 120);
+        QCOMPARE(painted.pixelColor(160, 119), QColor(centre.r, centre.g, centre.b));
+    }
 };
 
 VISTAGON_GUI_TEST(CRenderingViewTest);

@@ -3,7 +3,7 @@
 #include "scene/CVistagonView.h"
 #include "shell/CommandTable.h"
 #include "support/FrameFixture.h"
-#include "support/TgaBytes.h"
+#include "convert/ConvertTestSupport.h"
 
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -23,7 +23,7 @@ const std::string kPathChanged = "The flight path has been changed.\nSave the ne
 struct CurvedScene {
     CurvedScene()
     {
-        f.Write("elev.tga", guitest::GrayTgaBytes(120, 90, 100));
+        guitest::WriteTga(f.File("elev.tga"), 120, 90, [](int, int) { return guitest::Pixel{100, 100, 100}; });
         f.Write("s.vgs", "[Param]\nBeobXA=1\nRundflug=1\nBildanzahl=10\nHDateiname=" + f.File("elev.tga").toUtf8() +
                              "\nPunkt00=10,20\nPunkt01=30,40\n");
         f.frame->resize(1000, 800);

@@ -1,3 +1,4 @@
+#include "DemoScenes.h"
 #include "DemoTerrain.h"
 #include "GuiTestRegistry.h"
 #include "image/CTGAView.h"
@@ -7,7 +8,7 @@
 #include "shell/CommandTable.h"
 #include "support/FrameFixture.h"
 #include "support/ScriptedInteraction.h"
-#include "support/TgaBytes.h"
+#include "convert/ConvertTestSupport.h"
 
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -46,6 +47,11 @@ public:
 private:
     QWidget& window_;
 };
+
+void WriteGrayTga(const QString& path, int width, int height)
+{
+    guitest::WriteTga(path, width, height, [](int, int) { return guitest::Pixel{90, 90, 90}; });
+}
 
 QMenu* MenuTitled(CMainFrame& frame, const QString& title)
 {
@@ -97,7 +103,7 @@ private slots:
         x->setText("5");
         QVERIFY(f.frame->isWindowModified());
 
-        f.Write("i.tga", guitest::GrayTgaBytes(40, 30, 90));
+        WriteGrayTga(f.File("i.tga"), 40, 30);
         QVERIFY(f.frame->OpenDocumentFile(f.File("i.tga")));
         QCOMPARE(f.frame->windowTitle(), QString("i.tga[*] - Vistagon"));
         QVERIFY(!f.frame->isWindowModified());
@@ -112,7 +118,7 @@ private slots:
         guitest::FrameFixture f;
         f.frame->show();
         f.Write("a.vgs", "[Param]\nBeobXA=1\n");
-        f.Write("b.tga", guitest::GrayTgaBytes(40, 30, 90));
+        WriteGrayTga(f.File("b.tga"), 40, 30);
         QVERIFY(f.frame->OpenDocumentFile(f.File("a.vgs")));
         QVERIFY(f.frame->OpenDocumentFile(f.File("b.tga")));
         QMenu* menu = MenuTitled(*f.frame, "&Window");
@@ -140,7 +146,7 @@ private slots:
     {
         guitest::FrameFixture f;
         f.frame->show();
-        f.Write("i.tga", guitest::GrayTgaBytes(40, 30, 90));
+        WriteGrayTga(f.File("i.tga"), 40, 30);
         f.Write("s.vgs", "[Param]\nBeobXA=1\n");
         QVERIFY(f.frame->OpenDocumentFile(f.File("i.tga")));
         QCOMPARE(f.frame->ZoomPaneText(), QString("1:1"));
@@ -178,22 +184,16 @@ private slots:
         test::TestContext t;
         guitest::FrameFixture f;
         f.frame->show();
-        const cli::DemoTerrain terrain(5, 3);
+        const cli::DemoTerrain terrain(6, 3);
         QVERIFY(terrain.WriteElevation(t.context, f.File("terrain.tga").toStdString()));
-        SceneParameters scene = SceneParameters::NewScene();
+        // The demo's still, untextured, small and drawn three times.
+        SceneParameters scene = cli::DemoStill();
         scene.ElevationFileName = f.File("terrain.tga").toStdString();
-        scene.ElevScaleZA = scene.ElevScaleZZ = 0.005;
-        scene.XA = 4.0;
-        scene.XZ = 12.0;
-        scene.YA = scene.YZ = 4.0;
-        scene.ZA = scene.ZZ = 60.0;
-        scene.HeadingA = scene.HeadingZ = 45.0;
-        scene.PitchA = scene.PitchZ = -25.0;
+        scene.UseTextureFile = 0;
         scene.SizeX = 32;
         scene.SizeY = 24;
-        scene.GridX = scene.GridY = 32;
+        scene.GridX = scene.GridY = 64;
         scene.Total = 3;
-        scene.From = 0;
         scene.To = 2;
         scene.OutputFileName = f.File("t%02d.tga").toStdString();
         WriteScene(scene, f.File("fly.vgs").toStdString());

@@ -4,6 +4,8 @@
 #   scripts/fuzz.sh --ci                       (CI: every target for 20 seconds)
 set -eu
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so that clones in other folders share what ccache has compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
 if [ "${1:-}" = "--ci" ]; then
   set -- 20
 fi

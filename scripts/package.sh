@@ -3,6 +3,8 @@
 # from the install rules of cmake/Packaging.cmake. Install it with: sudo apt install ./build/vistagon_*.deb
 set -eu
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so that clones in other folders share what ccache has compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
 sh scripts/install-deps.sh package
 launcher=""
 command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"

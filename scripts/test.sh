@@ -3,6 +3,8 @@
 #   scripts/test.sh [--tsan]      (--tsan: ThreadSanitizer instead, in build-tsan/)
 set -eu
 cd "$(dirname "$0")/.."
+# Paths relative to the checkout, so that clones in other folders share what ccache has compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(pwd)}"
 build=build-test
 sanitizer=-DVISTAGON_SANITIZE=ON
 run=""

@@ -14,6 +14,8 @@ _vistagon_cli_options()
 {
     case $1 in
         render) echo "--mode --jobs --frames --video --fps" ;;
+        plan) echo "--frames --mode" ;;
+        scene\ path) echo "--track --layer --open --closed --points" ;;
         scene) echo "--elevation --texture --mask" ;;
         demo) echo "--jobs" ;;
         import\ binary) echo "--ulx --uly --extent-x --extent-y --zscale --keep-nodata" ;;
@@ -39,7 +41,7 @@ _vistagon_cli_extensions()
 {
     case $1 in
         info) echo "tga|vgs" ;;
-        render | scene) echo "vgs" ;;
+        render | plan | scene*) echo "vgs" ;;
         import\ binary) echo "hdr|doc|bin|bil|raw|dem|tga" ;;
         import\ usgs) echo "dem|tga" ;;
         import\ ascii-regular | import\ ascii-irregular) echo "txt|xyz|asc|csv|dat|tga" ;;
@@ -58,7 +60,7 @@ _vistagon_cli()
     prev=${COMP_WORDS[COMP_CWORD - 1]}
     COMPREPLY=()
 
-    local commands="info render scene demo import tool"
+    local commands="info render plan scene demo import tool"
     local imports="binary usgs ascii-regular ascii-irregular tga-irregular sdts japan gdal"
     local tools="elev-to-color elev-to-gray gray-to-elev convolve merge mask resample rectify blue-zero"
 
@@ -89,6 +91,10 @@ _vistagon_cli()
             _vistagon_cli_files "$cur" "mp4|mkv|mov|avi"
             return
             ;;
+        --track)
+            _vistagon_cli_files "$cur" "gpx|kml|geojson|json|gpkg|shp"
+            return
+            ;;
         --elevation | --texture | --mask | --palette | --matrix)
             # "tool rectify --elevation" is a switch; everywhere else these name TGA files.
             if [[ ${words[0]} != tool ]] || [[ $prev != --elevation ]]; then
@@ -98,7 +104,7 @@ _vistagon_cli()
             ;;
         --jobs | --frames | --fps | --ulx | --uly | --extent-x | --extent-y | --zscale | --void | --skip | --width | \
             --height | --min-x | --max-x | --min-y | --max-y | --estimate | --fill | --band | --size | --window | \
-            --lower | --upper | --bias1 | --bias2 | --target-corners | --source-corners)
+            --lower | --upper | --bias1 | --bias2 | --target-corners | --source-corners | --layer | --points)
             return
             ;;
     esac
@@ -113,11 +119,12 @@ _vistagon_cli()
         case $command in
             import) COMPREPLY=($(compgen -W "$imports" -- "$cur")); return ;;
             tool) COMPREPLY=($(compgen -W "$tools" -- "$cur")); return ;;
-            scene) COMPREPLY=($(compgen -W "new set" -- "$cur")); return ;;
+            scene) COMPREPLY=($(compgen -W "new set path" -- "$cur")); return ;;
         esac
     fi
     case $command in
         import | tool) command="$command ${words[1]}" ;;
+        scene) [[ ${words[1]} == path ]] && command="scene path" ;;
     esac
 
     if [[ $cur == -* ]]; then

@@ -27,12 +27,14 @@ expect() {
   fi
 }
 
-expect "vistagon-cli " --help --profile --yes demo import info render scene tool
+expect "vistagon-cli " --help --profile --yes demo import info plan render scene tool
 expect "vistagon-cli --yes re" render
 expect "vistagon-cli --profile my.ini im" import
 expect "vistagon-cli import " ascii-irregular ascii-regular binary gdal japan sdts tga-irregular usgs
 expect "vistagon-cli tool elev" elev-to-color elev-to-gray
-expect "vistagon-cli scene " new set
+expect "vistagon-cli scene " new path set
+expect "vistagon-cli scene path flight.vgs --" --closed --layer --open --points --profile --track --yes
+expect "vistagon-cli plan " flight.vgs Other.VGS frames
 expect "vistagon-cli render " flight.vgs Other.VGS frames
 expect "vistagon-cli render flight.vgs --mode " final raw preview
 expect "vistagon-cli render flight.vgs --m" --mode

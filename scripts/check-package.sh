@@ -39,20 +39,20 @@ else
 fi
 
 # The programs as installed, run from the extracted tree.
-dpkg-deb -x "$deb" "$work/root"
-if ! (cd "$work" && root/usr/bin/vistagon-cli demo demo >demo.log 2>&1); then
+dpkg-deb -x "$deb" "$work/unpacked"
+if ! (cd "$work" && unpacked/usr/bin/vistagon-cli demo demo >demo.log 2>&1); then
   cat "$work/demo.log"
   fail "the demo of the extracted vistagon-cli failed"
 fi
 ls "$work"/demo/*.tga >/dev/null 2>&1 || fail "the demo wrote no frames"
 # import gdal is handed to vistagon-cli-gdal beside it, which names the missing file.
-if "$work/root/usr/bin/vistagon-cli" import gdal "$work/none.tif" "$work/none.tga" >"$work/gdal.log" 2>&1 ||
+if "$work/unpacked/usr/bin/vistagon-cli" import gdal "$work/none.tif" "$work/none.tga" >"$work/gdal.log" 2>&1 ||
    ! grep -q none.tif "$work/gdal.log"; then
   cat "$work/gdal.log"
   fail "vistagon-cli did not hand import gdal to the extracted vistagon-cli-gdal"
 fi
 for page in vistagon-cli vistagon; do
-  LC_ALL=C.UTF-8 man -l "$work/root/usr/share/man/man1/$page.1.gz" 2>&1 | grep -q "EXIT STATUS" ||
+  LC_ALL=C.UTF-8 man -l "$work/unpacked/usr/share/man/man1/$page.1.gz" 2>&1 | grep -q "EXIT STATUS" ||
     fail "man -l shows no page $page(1)"
 done
 

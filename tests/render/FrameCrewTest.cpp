@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <stdexcept>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -45,15 +48,16 @@ struct ObliqueHills {
         camera.dustDistance = 150;
     }
 
-    // One member: its own projector and renderer on the shared grid and texture.
+    // One member: its own interaction, projector and renderer on the shared grid and texture.
     struct Member {
         Member(ObliqueHills& scene)
-            : projector(scene.t.context, scene.settings.light, kWidth, kHeight),
-              renderer(scene.t.context, projector, scene.settings)
+            : projector(own.context, scene.settings.light, kWidth, kHeight),
+              renderer(own.context, projector, scene.settings)
         {
             projector.SetTexture(scene.texture.get());
             projector.SetCamera(scene.camera);
         }
+        TestContext own;
         Projector projector;
         FrameRenderer renderer;
     };
@@ -74,7 +78,7 @@ struct ObliqueHills {
         return picture;
     }
 
-    // Members 1 and up serve on threads of their own (without painter when abstaining).
+    // Members 1 and up draw on threads of their own, unless they abstain.
     std::unique_ptr<CTGAFile> DrawnByCrew(int members, bool othersAbstain = false)
     {
         auto picture = Picture();
@@ -85,12 +89,8 @@ struct ObliqueHills {
         std::vector<std::jthread> threads;
         for (int k = 1; k < members; ++k) {
             FrameRenderer& renderer = others[static_cast<size_t>(k - 1)]->renderer;
-            threads.emplace_back([&, k] {
-                if (othersAbstain)
-                    crew.Serve(nullptr, nullptr);
-                else
-                    renderer.Draw(*picture, camera.dustDistance, &crew, k);
-            });
+            if (!othersAbstain)
+                threads.emplace_back([&, k] { renderer.Draw(*picture, camera.dustDistance, &crew, k); });
         }
         Member(*this).renderer.Draw(*picture, camera.dustDistance, &crew, 0);
         threads.clear();
@@ -129,23 +129,55 @@ TEST(FrameCrewTest, CrewsOfEverySizeDrawTheBytesOfOneRenderer)
     }
 }
 
-// The others' rows stay as cleared, the lead's are complete, and the lead does not wait forever.
-TEST(FrameCrewTest, MembersThatCannotDrawLeaveTheLeadItsOwnRows)
+// Members that never start leave every strip to the lead, which does not wait for them.
+TEST(FrameCrewTest, MembersThatNeverDrawLeaveEveryStripToTheLead)
 {
     ObliqueHills scene;
     const auto alone = scene.DrawnAlone();
-    const auto cleared = scene.Picture();
-    const auto drawn = scene.DrawnByCrew(2, true);
-    int leadRowsDrawn = 0;
-    for (int y = 0; y < kHeight; ++y) {
-        const bool lead = RowBand{0, 2}.Owns(y);
-        for (int x = 0; x < kWidth; ++x) {
-            const Bgr expected = lead ? alone->GetPixel(x, y) : cleared->GetPixel(x, y);
-            ASSERT_EQ(drawn->GetPixel(x, y), expected) << x << ", " << y;
-            if (lead && !(expected == cleared->GetPixel(x, y))) ++leadRowsDrawn;
-        }
-    }
-    EXPECT_GT(leadRowsDrawn, 0);
+    ExpectSamePixels(*alone, *scene.DrawnByCrew(3, true), "two members abstaining");
+}
+
+// The strips cover every pixel once, in whole coverage tiles, and a member's
+// failure stops the strips not yet begun and reaches the lead.
+TEST(FrameCrewTest, StripsCoverEveryPixelOnceAndAFailureReachesTheLead)
+{
+    constexpr int kPictureWidth = 100;
+    constexpr int kPictureHeight = 70;
+    FrameCrew crew(2);
+    crew.Begin(kPictureWidth, kPictureHeight);
+    std::atomic<bool> leadBegun{false};
+    std::atomic<bool> memberDone{false};
+    std::atomic<int> drawn{0};
+    std::jthread member([&] {
+        leadBegun.wait(false);
+        crew.Work([&](const PictureStrip&) { throw std::runtime_error("member failed"); });
+        memberDone = true;
+        memberDone.notify_all();
+    });
+    crew.Work([&](const PictureStrip&) {
+        ++drawn;
+        leadBegun = true;
+        leadBegun.notify_all();
+        // The member fails and passes over every strip left while the lead draws its first.
+        memberDone.wait(false);
+    });
+    member.join();
+    EXPECT_THROW(crew.Finish(), std::runtime_error);
+    EXPECT_EQ(drawn, 1);
+
+    crew.Begin(kPictureWidth, kPictureHeight);
+    std::vector<int> drawnAt(static_cast<size_t>(kPictureWidth * kPictureHeight), 0);
+    crew.Work([&](const PictureStrip& strip) {
+        EXPECT_EQ(strip.left % PixelCoverage::kTileColumns, 0);
+        EXPECT_EQ((strip.right + 1) % PixelCoverage::kTileColumns, 0);
+        EXPECT_EQ((strip.high + 1) % PixelCoverage::kTileRows, 0);
+        for (int row = strip.low; row <= std::min(strip.high, kPictureHeight - 1); ++row)
+            for (int column = strip.left; column <= std::min(strip.right, kPictureWidth - 1); ++column)
+                ++drawnAt[static_cast<size_t>(row * kPictureWidth + column)];
+    });
+    EXPECT_NO_THROW(crew.Finish());
+    EXPECT_GT(crew.strips(), 2u);
+    EXPECT_EQ(std::count(drawnAt.begin(), drawnAt.end(), 1), kPictureWidth * kPictureHeight);
 }
 
 }  // namespace

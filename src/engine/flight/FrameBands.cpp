@@ -34,9 +34,8 @@ void FrameBands::Start(CTGAFile& image, const FrameCamera& camera)
             try {
                 helper.renderer.Draw(image, camera.dustDistance, &crew_, k);
             } catch (...) {
+                // The strips this member did not take are drawn by the others.
                 helper.failure = std::current_exception();
-                // The lead waits for every member's count of every batch.
-                crew_.Serve(nullptr, nullptr);
             }
         });
     }

@@ -18,7 +18,8 @@ CellPainter::CellPainter(Projector& projector, TriangleTarget& target, const Ele
 
 void CellPainter::Paint(double x, double y, StencilStep step)
 {
-    if (hidden_ != nullptr && hidden_->Hides(x, y)) {
+    leftOut_ = hidden_ != nullptr && hidden_->Hides(x, y);
+    if (leftOut_) {
         ++statistics_.cellsSkipped;
         skipped_ = true;
         return;
@@ -41,6 +42,16 @@ void CellPainter::Paint(double x, double y, StencilStep step)
     double fog = -1.0;
     DrawHalf(0, 3, 1, e, fog);
     DrawHalf(0, 2, 3, e, fog);
+}
+
+CellRun CellPainter::LeftOutRun() const
+{
+    return leftOut_ ? hidden_->HiddenRun() : CellRun{};
+}
+
+void CellPainter::PassedOver(long cells)
+{
+    statistics_.cellsSkipped += cells;
 }
 
 namespace {

@@ -23,6 +23,8 @@ public:
                 const Vec4& observer, double dustDistance, FrameStatistics& statistics);
 
     void Paint(double x, double y, StencilStep step) override;
+    CellRun LeftOutRun() const override;
+    void PassedOver(long cells) override;
     // Where the following cells' triangles go.
     void SetTarget(TriangleTarget& target) { target_ = &target; }
     // Cells in blocks it hides are left out before their stencil is built; none: every cell is painted.
@@ -52,6 +54,8 @@ private:
     HiddenBlocks* hidden_ = nullptr;
     // A cell was left out since the stencil was last built or advanced.
     bool skipped_ = false;
+    // The last cell handed over was left out.
+    bool leftOut_ = false;
     // Of V3, V4, V7, V8 of the current cell.
     std::array<Corner, 4> corners_{};
 };

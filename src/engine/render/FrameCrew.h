@@ -3,10 +3,10 @@
 #include "render/CellSink.h"
 #include "render/HeightPyramid.h"
 #include "render/PixelCoverage.h"
-#include "render/TriangleList.h"
+#include "render/TriangleRaster.h"
 
-#include <array>
 #include <atomic>
+#include <cstddef>
 #include <exception>
 #include <mutex>
 #include <optional>
@@ -15,15 +15,12 @@
 
 namespace vistagon {
 
-class CellPainter;
-class TriangleRaster;
-
-// Several threads drawing one frame. The lead walks the cells (nearest first)
-// and queues them in batches; the members paint the pieces of each batch into
-// triangle lists, whoever is free taking the next piece, and then each draws
-// all of the batch's lists, in order, into its own rows of the picture. Every
-// pixel thus sees its triangles in the order one thread alone would draw them,
-// and the cells' heights, normals and projections are worked out only once.
+// Several threads drawing one frame. The picture's rows are cut into strips;
+// whoever is free takes the next one and walks the whole frame for it, nearest
+// first, writing the strip's rows only and leaving out the blocks of cells
+// that reach none of its pixels still free. Every pixel thus gets the triangle
+// one thread alone would give it, and the members share nothing but the
+// blocks' heights and the picture they fill.
 class FrameCrew {
 public:
     // members counts the lead too.
@@ -34,42 +31,23 @@ public:
     int members() const { return members_; }
     // Before each frame, with no member at work; width and height are the picture's.
     void Begin(int width, int height);
-    // The pixels the members have reached, which every member's painter reads
-    // to leave out the triangles hidden in every band.
+    // The pixels taken, each strip's rows by the member drawing it.
     PixelCoverage& coverage() { return coverage_; }
     // The heights of blocks of cells, one for all members and frames.
     HeightPyramid& Heights(const ElevationGrid& elevation, double dx, double dy);
 
-    // Member 0's side: the cell walk hands it every cell, then Close.
-    class Lead final : public CellSink {
-    public:
-        // painter and band: the lead's own, as for every member.
-        Lead(FrameCrew& crew, CellPainter& painter, TriangleRaster& band);
-        // Closes (swallowing what a member threw) when the walk was left by an exception.
-        ~Lead() override;
-        Lead(const Lead&) = delete;
-        Lead& operator=(const Lead&) = delete;
+    // Draws strips, draw(strip) each, until none is left; after draw threw,
+    // no member begins another strip, and the lead's Finish rethrows it.
+    template <typename Draw>
+    void Work(Draw&& draw);
+    // The lead, once its Work returned: waits for the strips the others are
+    // drawing, then rethrows what one of them threw.
+    void Finish();
+    size_t strips() const { return strips_.size(); }
+    size_t stripsDone() const { return done_.load(std::memory_order_acquire); }
 
-        void Paint(double x, double y, StencilStep step) override;
-        // Hands over the last cells, draws its own part of what is left and
-        // waits for the other members; then rethrows what one of them threw.
-        void Close();
-
-    private:
-        void Publish();
-
-        FrameCrew& crew_;
-        CellPainter& painter_;
-        TriangleRaster& band_;
-        size_t filling_ = 0;  // the batch the walk is filling
-        bool open_ = false;   // its slot is taken and has cells
-        size_t helped_ = 0;   // the first batch the lead may still paint pieces of
-        size_t drawn_ = 0;    // batches the lead has drawn its rows of
-        bool closed_ = false;
-    };
-
-    // Runs show on the lead's thread while no other member writes pixels: they
-    // end the rows of the batch they are drawing and wait until show returns.
+    // Runs show on the lead's thread while no other member writes pixels:
+    // they finish the cells at hand and wait until show returns.
     template <typename Show>
     void WhileStill(Show&& show)
     {
@@ -77,64 +55,61 @@ public:
         show();
     }
 
-    // Any other member's whole frame, until the lead closes. Without painter
-    // and band it only keeps the count (a member that could not set up).
-    void Serve(CellPainter* painter, TriangleRaster* band);
+    // A member's painter, other than the lead's, writing pixels only while
+    // it holds the picture (a few cells at a time, so that the lead's show
+    // does not wait long).
+    class Hold final : public CellSink {
+    public:
+        Hold(FrameCrew& crew, CellSink& painter) : lock_(crew.stillLock_, std::defer_lock), painter_(painter) {}
+        void Paint(double x, double y, StencilStep step) override;
+        CellRun LeftOutRun() const override { return painter_.LeftOutRun(); }
+        void PassedOver(long cells) override { painter_.PassedOver(cells); }
+
+    private:
+        static constexpr int kCellsPerHold = 64;
+        std::shared_lock<std::shared_mutex> lock_;
+        CellSink& painter_;
+        int cells_ = 0;
+    };
 
 private:
-    static constexpr size_t kPieceCells = 64;
-    static constexpr size_t kPieces = 32;
-    static constexpr size_t kBatchCells = kPieceCells * kPieces;
-    // Batches in flight: members drawing fewer rows than the others of one
-    // batch make up for it on the next ones instead of waiting. The lead draws
-    // its rows kLeadLag batches behind the one it has just handed out, so that
-    // the others always have cells to paint while it draws.
-    static constexpr size_t kRing = 4;
-    static constexpr size_t kLeadLag = kRing / 2;
+    // Strips per member: two, so that who finishes first finds more to do
+    // where one side of the picture costs more; every strip walks the frame
+    // anew, and each added strip costs a few percent of the frame.
+    static constexpr int kStripsPerMember = 2;
 
-    struct Cell {
-        double x;
-        double y;
-        StencilStep step;
-    };
-    // What members write at once sits on cache lines of its own.
-    static constexpr size_t kLine = 64;
-    struct alignas(kLine) Piece {
-        TriangleList triangles;
-    };
-    struct Batch {
-        std::vector<Cell> cells;
-        size_t pieceCount = 0;
-        std::array<Piece, kPieces> pieces;
-        alignas(kLine) std::atomic<size_t> nextPiece{0};
-        alignas(kLine) std::atomic<size_t> piecesDone{0};
-        alignas(kLine) std::atomic<int> drawnBy{0};
-
-        void Reset();
-    };
-
-    Batch& Slot(size_t batch) { return ring_[batch % kRing]; }
-    // Makes batch's slot free, drawing the lead's part of the batch it held.
-    void Reuse(size_t batch, CellPainter& painter, TriangleRaster& band, size_t& drawn);
-    void PaintPieces(Batch& batch, CellPainter& painter, const TriangleRaster& culler);
-    // Paints what is left of the batch, waits for its pieces and draws them into band.
-    // byLead: the lead's thread, which shows the picture and so never waits for WhileStill.
-    void DrawBatch(size_t batch, CellPainter* painter, TriangleRaster* band, bool byLead);
-    void WaitUntilDrawnByAll(const Batch& batch) const;
     void Fail();
 
     int members_;
-    std::array<Batch, kRing> ring_;
+    std::vector<PictureStrip> strips_;
     PixelCoverage coverage_;
     std::mutex heightsLock_;
     std::optional<HeightPyramid> heights_;
-    // Twice the batches published, plus one once the lead has closed.
-    alignas(kLine) std::atomic<size_t> state_{0};
+    // What members write at once sits on cache lines of its own.
+    alignas(64) std::atomic<size_t> next_{0};
+    alignas(64) std::atomic<size_t> done_{0};
     std::atomic<bool> failed_{false};
     std::mutex failureLock_;
     std::exception_ptr failure_;
-    // Held shared by the other members while they write pixels.
     std::shared_mutex stillLock_;
 };
+
+template <typename Draw>
+void FrameCrew::Work(Draw&& draw)
+{
+    for (;;) {
+        const size_t strip = next_.fetch_add(1, std::memory_order_relaxed);
+        if (strip >= strips_.size()) return;
+        if (!failed_.load(std::memory_order_relaxed)) {
+            try {
+                draw(strips_[strip]);
+            } catch (...) {
+                Fail();
+            }
+        }
+        done_.fetch_add(1, std::memory_order_release);
+        done_.notify_all();
+    }
+}
 
 }  // namespace vistagon

@@ -20,7 +20,6 @@ namespace vistagon {
 
 namespace {
 
-// The observer splits the passes and measures the haze, a little off the eye.
 constexpr double kObserverNudge = 0.00008;
 
 // The scene's colour value 0x00BBGGRR as the image's packed pixel (blue in bits 0-7).
@@ -62,18 +61,35 @@ void FrameRenderer::Clear(CTGAFile& output) const
 void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew, int member)
 {
     statistics_ = FrameStatistics{};
+    if (crew == nullptr) {
+        PixelCoverage coverage;
+        coverage.Reset(output.GetWidth(), output.GetHeight());
+        progress_ = DrawStrip(output, dustDistance, coverage, PictureStrip{}, nullptr, false);
+        return;
+    }
+    const bool lead = member == 0;
+    if (lead) ShowPercent(&context_.ui.Status(), 0);
+    crew->Work([&](const PictureStrip& strip) {
+        progress_ = DrawStrip(output, dustDistance, crew->coverage(), strip, crew, !lead);
+        // The strips done so far as a share of what a whole walk shows.
+        if (lead)
+            ShowPercent(&context_.ui.Status(),
+                        TruncateToInt(progress_ * static_cast<double>(crew->stripsDone() + 1) /
+                                      static_cast<double>(crew->strips())));
+    });
+    if (lead) crew->Finish();
+}
+
+double FrameRenderer::DrawStrip(CTGAFile& output, double dustDistance, PixelCoverage& coverage, const PictureStrip& strip,
+                                FrameCrew* crew, bool holdsPicture)
+{
     const ElevationGrid& elevation = *settings_.elevation;
     const int width = settings_.outputWidth;
     const int height = settings_.outputHeight;
-    const RowBand band = crew != nullptr ? RowBand{member, crew->members()} : RowBand{};
-    PixelCoverage ownCoverage;
-    if (crew == nullptr) ownCoverage.Reset(output.GetWidth(), output.GetHeight());
-    PixelCoverage& coverage = crew != nullptr ? crew->coverage() : ownCoverage;
     TriangleRaster raster(output, projector_, projector_.light(), width, height, settings_.highQuality, coverage,
-                          band);
+                          strip);
 
-    const Vec4& eye = projector_.Position();
-    const Vec4 observer = Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);
+    const Vec4 observer = Observer();
     const double gridWidth = elevation.GetGridWidth();
     const double gridHeight = elevation.GetGridHeight();
     const double dx = gridWidth / settings_.divisionsX;
@@ -85,21 +101,23 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
         hidden.emplace(*heights, projector_, raster, dx, dy);
         painter.SetHiddenBlocks(&*hidden);
     }
-    if (crew != nullptr && member != 0) {
-        crew->Serve(&painter, &raster);
-        return;
-    }
+    std::optional<FrameCrew::Hold> hold;
+    if (holdsPicture) hold.emplace(*crew, painter);
+    CellSink& cells = hold ? static_cast<CellSink&>(*hold) : painter;
 
     const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
     const TraversalRects rects = SplitRegion(region, observer.x, observer.y, dx, dy);
     const double increment = 100.0 / ((settings_.divisionsX + 1) * (settings_.divisionsY + 1));
-    std::optional<FrameCrew::Lead> lead;
-    if (crew != nullptr) lead.emplace(*crew, painter, raster);
-    CellSink& cells = lead ? static_cast<CellSink&>(*lead) : painter;
-    TraversalPasses passes(context_.ui, cells, settings_.mode, rects, dx, dy, increment, statistics_);
+    TraversalPasses passes(context_.ui, cells, settings_.mode, rects, dx, dy, increment, statistics_,
+                           crew != nullptr ? WalkProgress::Counted : WalkProgress::Shown);
     passes.Run();
-    if (lead) lead->Close();
-    progress_ = passes.progress();
+    return passes.progress();
+}
+
+Vec4 FrameRenderer::Observer() const
+{
+    const Vec4& eye = projector_.Position();
+    return Vec4::Point(eye.x + kObserverNudge, eye.y + kObserverNudge, eye.z);
 }
 
 HeightPyramid* FrameRenderer::Heights(double dx, double dy, FrameCrew* crew)

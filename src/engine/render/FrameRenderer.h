@@ -60,8 +60,14 @@ public:
     void SetSkipHiddenBlocks(bool skip) { skipHidden_ = skip; }
 
 private:
+    // The observer splits the passes and measures the haze, a little off the eye.
+    Vec4 Observer() const;
     // The crew's when drawing with one; none when not skipping.
     HeightPyramid* Heights(double dx, double dy, FrameCrew* crew);
+    // One walk of the frame for the strip's rows; its progress. holdsPicture:
+    // a member other than the lead, which writes pixels only while holding the picture.
+    double DrawStrip(CTGAFile& output, double dustDistance, PixelCoverage& coverage, const PictureStrip& strip,
+                     FrameCrew* crew, bool holdsPicture);
 
     AppContext& context_;
     Projector& projector_;

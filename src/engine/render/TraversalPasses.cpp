@@ -57,9 +57,9 @@ TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, do
 
 TraversalPasses::TraversalPasses(UserInteraction& ui, CellSink& painter, RenderMode mode,
                                  const TraversalRects& rects, double dx, double dy, double progressIncrement,
-                                 FrameStatistics& statistics)
+                                 FrameStatistics& statistics, WalkProgress shown)
     : ui_(ui), painter_(painter), mode_(mode), q_(rects), dx_(dx), dy_(dy), increment_(progressIncrement),
-      statistics_(statistics)
+      statistics_(statistics), shown_(shown)
 {
 }
 
@@ -95,9 +95,11 @@ bool TraversalPasses::Continues(const Sweep& sweep, double value)
 void TraversalPasses::Run()
 {
     progress_ = 0.0;
+    counted_ = 0;
     if (!(dx_ > 0.0) || !(dy_ > 0.0) || !std::isfinite(dx_) || !std::isfinite(dy_)) return;
     const std::vector<PassWalk> walks = Walks();
     for (auto walk = walks.rbegin(); walk != walks.rend(); ++walk) RunPass(*walk);
+    if (shown_ == WalkProgress::Counted) progress_ = increment_ * static_cast<double>(counted_);
 }
 
 // The rows and cells as the painter's order steps them (the values summed step
@@ -139,19 +141,50 @@ void TraversalPasses::RunPass(const PassWalk& walk)
     // Backwards, a row that went right goes left.
     const StencilStep shift = pass.cells.direction > 0 ? StencilStep::Left : StencilStep::Right;
     for (auto row = walk.rows.rbegin(); row != walk.rows.rend(); ++row) {
-        ShowProgress();
+        if (shown_ == WalkProgress::Shown) ShowProgress();
         if (pass.testsCancel && ui_.IsCancelled()) return;
         if (row->thinnedOut) continue;
         bool firstCell = true;
         for (size_t column = walk.cells.size(); column-- > 0;) {
-            progress_ += increment_;
-            ++statistics_.cellsVisited;
+            Count(1);
             if (thinned && column % 2 != 0) continue;
             ui_.Pump();
             painter_.Paint(walk.cells[column], row->y, firstCell || fullStencil ? StencilStep::Full : shift);
             firstCell = false;
+            const CellRun run = painter_.LeftOutRun();
+            if (run.from < run.to) column = PassOver(walk.cells, column, run, thinned);
         }
     }
+}
+
+// The cells are in order along the row, so the run's are those next to column.
+size_t TraversalPasses::PassOver(const std::vector<double>& cells, size_t column, const CellRun& run, bool thinned)
+{
+    size_t first = column;
+    if (shown_ == WalkProgress::Shown) {
+        // The progress is a sum, cell by cell.
+        while (first > 0 && run.Holds(cells[first - 1])) --first;
+    } else {
+        first = static_cast<size_t>(std::partition_point(cells.begin(), cells.begin() + static_cast<long>(column),
+                                                         [&run](double x) { return !run.Holds(x); }) -
+                                    cells.begin());
+    }
+    const long passed = static_cast<long>(column - first);
+    Count(passed);
+    // Thinning hands over the cells of even columns only.
+    const long handed = thinned ? static_cast<long>((column + 1) / 2 - (first + 1) / 2) : passed;
+    painter_.PassedOver(handed);
+    return first;
+}
+
+void TraversalPasses::Count(long cells)
+{
+    statistics_.cellsVisited += cells;
+    if (shown_ == WalkProgress::Counted) {
+        counted_ += cells;
+        return;
+    }
+    for (long k = 0; k < cells; ++k) progress_ += increment_;
 }
 
 }  // namespace vistagon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/CellSink.h"
 #include "render/RenderTypes.h"
 #include "render/VisibleRegion.h"
 
@@ -8,7 +9,6 @@
 
 namespace vistagon {
 
-class CellSink;
 class UserInteraction;
 struct FrameStatistics;
 
@@ -27,6 +27,10 @@ using TraversalRects = std::array<TraversalRect, 4>;
 // observer's cell column and row.
 TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, double dx, double dy);
 
+// Whether a walk shows "%d%%" at every row, its progress summed cell by cell,
+// or only counts the cells it steps over (one of several walks of a frame).
+enum class WalkProgress { Shown, Counted };
+
 // The painter's order walked backwards, nearest first: the painter's order is
 // four quadrant passes from the far edges toward the observer, then the
 // observer's own column and row, its own cell last; the walk takes the passes,
@@ -34,11 +38,13 @@ TraversalRects SplitRegion(const VisibleRegion& region, double ox, double oy, do
 // keeps the first colour a pixel gets, which is the one the painter's order
 // leaves last. Shows "%d%%" at every row, pumps once per cell and stops at the
 // next row once the user cancels (the observer's row and column passes always
-// finish).
+// finish). Cells the painter says it leaves out with the one before them are
+// stepped over without being handed to it.
 class TraversalPasses {
 public:
     TraversalPasses(UserInteraction& ui, CellSink& painter, RenderMode mode, const TraversalRects& rects, double dx,
-                    double dy, double progressIncrement, FrameStatistics& statistics);
+                    double dy, double progressIncrement, FrameStatistics& statistics,
+                    WalkProgress shown = WalkProgress::Shown);
 
     void Run();
     double progress() const { return progress_; }
@@ -74,6 +80,9 @@ private:
     std::array<Pass, 8> Plan() const;
     std::vector<PassWalk> Walks() const;
     void RunPass(const PassWalk& walk);
+    // Steps over the cells below column that the run holds; the column the walk goes on from.
+    size_t PassOver(const std::vector<double>& cells, size_t column, const CellRun& run, bool thinned);
+    void Count(long cells);
     static bool Continues(const Sweep& sweep, double value);
     void ShowProgress();
 
@@ -85,7 +94,9 @@ private:
     double dy_;
     double increment_;
     FrameStatistics& statistics_;
+    WalkProgress shown_;
     double progress_ = 0.0;
+    long counted_ = 0;
 };
 
 }  // namespace vistagon

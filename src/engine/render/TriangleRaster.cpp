@@ -38,20 +38,20 @@ uint8_t ShadedByte(double value, double cosine, double keep, int haze)
 }  // namespace
 
 TriangleRaster::TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax,
-                               bool highQuality, PixelCoverage& coverage, RowBand band)
+                               bool highQuality, PixelCoverage& coverage, PictureStrip strip)
     : image_(image), projector_(projector), texture_(projector.texture()), light_(light),
-      xMax_(xMax), yMax_(yMax), highQuality_(highQuality), band_(band), coverage_(coverage)
+      xMax_(xMax), yMax_(yMax), highQuality_(highQuality), coverage_(coverage)
 {
     light_.Normalize();
     hazeLevel_ = std::fabs(light_.z);
     lastColumn_ = std::min(xMax_, image_.GetWidth() - 1);
-    firstRow_ = std::max(yMin_, yMax_ - (image_.GetHeight() - 1));
-    lastRow_ = yMax_;
+    stripLeft_ = std::max(xMin_, strip.left);
+    stripRight_ = std::min(lastColumn_, strip.right);
+    // Image row r is raster row yMax - r.
+    firstRow_ = std::max(yMin_, yMax_ - std::min(image_.GetHeight() - 1, strip.high));
+    lastRow_ = yMax_ - std::max(strip.low, 0);
     base_ = image_.PixelBase();
     stride_ = image_.Stride();
-    // Looked up per row: the band's own test divides.
-    ownedRows_.resize(static_cast<size_t>(std::max(image_.GetHeight(), 0)));
-    for (size_t r = 0; r < ownedRows_.size(); ++r) ownedRows_[r] = band_.Owns(static_cast<int>(r)) ? 1 : 0;
 }
 
 void TriangleRaster::PlaneGradients(const RasterVertex (&v)[3], Shading& shading)
@@ -93,36 +93,25 @@ void TriangleRaster::SortByRow(RasterVertex (&vertices)[3])
 
 bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
 {
-    return Hidden<Rows::Band>(vertices);
-}
-
-bool TriangleRaster::HiddenInEveryBand(const RasterVertex (&vertices)[3]) const
-{
-    return Hidden<Rows::All>(vertices);
-}
-
-template <TriangleRaster::Rows Which>
-bool TriangleRaster::Hidden(const RasterVertex (&vertices)[3]) const
-{
     RasterVertex sorted[3] = {vertices[0], vertices[1], vertices[2]};
     SortByRow(sorted);
-    if (Which == Rows::Band && !OwnsAnyRow(sorted[0].y, sorted[2].y)) return true;
     const Corner corners[3] = {{sorted[0].x, sorted[0].y}, {sorted[1].x, sorted[1].y}, {sorted[2].x, sorted[2].y}};
-    return CornersHidden<Which>(corners);
+    return !Reaches(corners) || CornersHidden(corners);
 }
 
-template <TriangleRaster::Rows Which>
 bool TriangleRaster::CornersHidden(const Corner (&v)[3]) const
 {
-    if (BoxTaken<Which>(v)) return true;
-    return ForEachSpan<Which>(v, [this](int row, double leftEdge, double rightEdge) {
+    if (BoxTaken(v)) return true;
+    return ForEachSpan(v, [this](int row, double leftEdge, double rightEdge) {
         return SpanTaken(row, SpanStart(leftEdge), SpanEnd(rightEdge));
     });
 }
 
+// Columns beyond the strip count as taken.
 bool TriangleRaster::SpanTaken(int row, int left, int right) const
 {
-    for (int column = left; column <= right; ++column)
+    right = std::min(right, stripRight_);
+    for (int column = std::max(left, stripLeft_); column <= right; ++column)
         if (!coverage_.Taken(TakenIndex(column, row))) return false;
     return true;
 }
@@ -130,11 +119,10 @@ bool TriangleRaster::SpanTaken(int row, int left, int right) const
 void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
 {
     SortByRow(vertices);
-    if (!OwnsAnyRow(vertices[0].y, vertices[2].y)) return;
     const Corner corners[3] = {{vertices[0].x, vertices[0].y}, {vertices[1].x, vertices[1].y},
                                {vertices[2].x, vertices[2].y}};
-    // Alone, the painter has asked Hidden already; a band has only been told the triangle is not hidden in all.
-    if (band_.count == 1 ? BoxTaken<Rows::Band>(corners) : CornersHidden<Rows::Band>(corners)) return;
+    // The painter has asked Hidden already, and only this raster takes the strip's pixels.
+    if (!Reaches(corners)) return;
 
     Shading shading;
     shading.haze = TruncateToInt(fog * hazeLevel_ * 255.0);
@@ -148,7 +136,7 @@ void TriangleRaster::Draw(RasterVertex (&vertices)[3], double fog)
     });
 }
 
-template <TriangleRaster::Rows Which, typename Span>
+template <typename Span>
 bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
 {
     {
@@ -160,7 +148,7 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
         double right = v[0].x;
         const int lastRow = std::min(v[1].y, yMax_);
         for (int row = v[0].y; row <= lastRow; ++row) {
-            if (InRows<Which>(row) && !span(row, left, right)) return false;
+            if (InRows(row) && !span(row, left, right)) return false;
             left += leftStep;
             right += rightStep;
         }
@@ -173,7 +161,7 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
     double right = v[2].x;
     const int lastRow = std::max(v[1].y, yMin_);
     for (int row = v[2].y; row >= lastRow; --row) {
-        if (InRows<Which>(row) && !span(row, left, right)) return false;
+        if (InRows(row) && !span(row, left, right)) return false;
         left += leftStep;
         right += rightStep;
     }
@@ -183,16 +171,15 @@ bool TriangleRaster::ForEachSpan(const Corner (&v)[3], Span&& span) const
 // Every span lies within the corners' columns (give or take the rounding of
 // the edge sums), so a taken box around them settles most hidden triangles
 // without walking their edges.
-template <TriangleRaster::Rows Which>
 bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
 {
-    const int left = std::max(xMin_, std::min({v[0].x, v[1].x, v[2].x}) - 1);
-    const int right = std::min(lastColumn_, std::max({v[0].x, v[1].x, v[2].x}) + 1);
+    const int left = std::max(stripLeft_, std::min({v[0].x, v[1].x, v[2].x}) - 1);
+    const int right = std::min(stripRight_, std::max({v[0].x, v[1].x, v[2].x}) + 1);
     if (left > right) return true;
     const int top = std::max(v[0].y, firstRow_);
     const int bottom = std::min(v[2].y, lastRow_);
     for (int row = top; row <= bottom; ++row)
-        if (InRows<Which>(row) && !SpanTaken(row, left, right)) return false;
+        if (!SpanTaken(row, left, right)) return false;
     return true;
 }
 
@@ -200,8 +187,8 @@ bool TriangleRaster::BoxTaken(const Corner (&v)[3]) const
 bool TriangleRaster::BoundsTaken(double minX, double maxX, double minY, double maxY) const
 {
     if (!(minX <= maxX) || !(minY <= maxY)) return false;
-    const int left = ClampedFloor(minX, xMin_ + 1, lastColumn_ + 2) - 1;
-    const int right = ClampedFloor(maxX, xMin_ - 2, lastColumn_ - 1) + 1;
+    const int left = std::max(ClampedFloor(minX, xMin_ + 1, lastColumn_ + 2) - 1, stripLeft_);
+    const int right = std::min(ClampedFloor(maxX, xMin_ - 2, lastColumn_ - 1) + 1, stripRight_);
     const int top = ClampedFloor(minY, firstRow_, lastRow_ + 1);
     const int bottom = ClampedFloor(maxY, firstRow_ - 1, lastRow_);
     if (left > right || top > bottom) return true;
@@ -219,15 +206,12 @@ int TriangleRaster::SpanEnd(double rightEdge) const
     return std::min(ClampedFloor(rightEdge, xMin_ - 1, xMax_), lastColumn_);
 }
 
-// A triangle wholly in other bands' rows needs no shading set up here.
-bool TriangleRaster::OwnsAnyRow(int top, int bottom) const
+// A triangle wholly in other strips needs no shading set up here; spans
+// stray a column beyond their corners' columns, as in BoxTaken.
+bool TriangleRaster::Reaches(const Corner (&v)[3]) const
 {
-    if (band_.count == 1) return true;
-    const int first = std::max(top, firstRow_);
-    const int last = std::min({bottom, lastRow_, first + band_.count * RowBand::kRows - 1});
-    for (int row = first; row <= last; ++row)
-        if (ownedRows_[static_cast<size_t>(yMax_ - row)]) return true;
-    return false;
+    return std::max(v[0].y, firstRow_) <= std::min(v[2].y, lastRow_) &&
+           std::min({v[0].x, v[1].x, v[2].x}) - 1 <= stripRight_ && std::max({v[0].x, v[1].x, v[2].x}) + 1 >= stripLeft_;
 }
 
 uint8_t* TriangleRaster::PixelAt(int column, int row) const
@@ -261,19 +245,27 @@ void TriangleRaster::ShadePixel(uint8_t* pixel, int column, int row, double nx, 
 void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading)
 {
     const int left = SpanStart(leftEdge);
-    const int right = SpanEnd(rightEdge);
-    if (left > right) return;
+    const int right = std::min(SpanEnd(rightEdge), stripRight_);
+    if (std::max(left, stripLeft_) > right) return;
 
     double nx = shading.average.x, ny = shading.average.y, nz = shading.average.z;
+    int column = left;
     if (!shading.flat) {
         nx = shading.nx.a * left + shading.nx.b * row + shading.nx.d;
         ny = shading.ny.a * left + shading.ny.b * row + shading.ny.d;
         nz = shading.nz.a * left + shading.nz.b * row + shading.nz.d;
+        // The normal steps over taken pixels and other strips' too: each
+        // pixel's sum is the one the whole span makes.
+        for (; column < stripLeft_; ++column) {
+            nx += shading.nx.a;
+            ny += shading.ny.a;
+            nz += shading.nz.a;
+        }
     }
-    uint8_t* pixel = PixelAt(left, row);
-    size_t taken = TakenIndex(left, row);
-    // The normal steps over taken pixels too: each pixel's sum is the one the whole span makes.
-    for (int column = left; column <= right; ++column, pixel += 3, ++taken) {
+    column = std::max(column, stripLeft_);
+    uint8_t* pixel = PixelAt(column, row);
+    size_t taken = TakenIndex(column, row);
+    for (; column <= right; ++column, pixel += 3, ++taken) {
         if (!coverage_.Taken(taken)) {
             coverage_.Take(taken, coverage_.Tile(column, yMax_ - row));
             ShadePixel(pixel, column, row, nx, ny, nz, shading);

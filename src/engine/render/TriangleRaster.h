@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace vistagon {
@@ -14,18 +15,14 @@ namespace vistagon {
 class CTGAFile;
 class Projector;
 
-// Which image rows one of several threads drawing the same frame writes:
-// blocks of kRows rows dealt out in turn, so that sky and ground fall to every
-// thread alike. One band of one is the whole picture.
-struct RowBand {
-    static constexpr int kRows = 4;
-    int index = 0;
-    int count = 1;
-
-    bool Owns(int imageRow) const { return count == 1 || (imageRow / kRows) % count == index; }
+// The image columns left..right and rows low..high (inclusive) that one of
+// several threads drawing the same frame writes; by default the whole picture.
+struct PictureStrip {
+    int left = 0;
+    int right = std::numeric_limits<int>::max();
+    int low = 0;
+    int high = std::numeric_limits<int>::max();
 };
-// A band's thread alone counts the pixels of its coverage tiles.
-static_assert(RowBand::kRows % PixelCoverage::kTileRows == 0);
 
 // Scan-converts and shades the triangles of one frame into the output image:
 // normals interpolated in screen space, diffuse light, the cell's haze and the
@@ -36,16 +33,15 @@ static_assert(RowBand::kRows % PixelCoverage::kTileRows == 0);
 class TriangleRaster final : public TriangleTarget {
 public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
-    // Only the band's image rows are written; every band steps the edges alike, so
-    // the bands together hold the bytes of the whole picture drawn by one.
-    // coverage: reset to the image's size; the rasters of one picture's bands share one.
+    // Only the strip's pixels are written; every strip steps the edges alike,
+    // so the strips together hold the bytes of the whole picture drawn by one.
+    // coverage: reset to the image's size; the rasters of one picture's strips share one.
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
-                   PixelCoverage& coverage, RowBand band = {});
+                   PixelCoverage& coverage, PictureStrip strip = {});
 
-    // In the band's rows, and in all the picture's rows.
+    // In the strip.
     bool Hidden(const RasterVertex (&vertices)[3]) const override;
-    bool HiddenInEveryBand(const RasterVertex (&vertices)[3]) const;
-    // Whether every pixel that a triangle could reach, in any band, is taken
+    // Whether every pixel of the strip that a triangle could reach is taken
     // when its corners project within minX..maxX, minY..maxY before they are
     // rounded down.
     bool BoundsTaken(double minX, double maxX, double minY, double maxY) const;
@@ -76,26 +72,15 @@ private:
     // raster writes, the upper half's rows first (in the painter's order the
     // lower half came first, and the middle row is in both); stops early when
     // span returns false, and then answers false.
-    // Which rows a test or a fill takes in.
-    enum class Rows { Band, All };
-    template <Rows Which = Rows::Band, typename Span>
+    template <typename Span>
     bool ForEachSpan(const Corner (&v)[3], Span&& span) const;
-    template <Rows Which>
     bool BoxTaken(const Corner (&v)[3]) const;
-    template <Rows Which>
-    bool Hidden(const RasterVertex (&vertices)[3]) const;
-    template <Rows Which>
     bool CornersHidden(const Corner (&v)[3]) const;
     bool SpanTaken(int row, int left, int right) const;
-    template <Rows Which>
-    bool InRows(int row) const
-    {
-        return row >= firstRow_ && row <= lastRow_ &&
-               (Which == Rows::All || ownedRows_[static_cast<size_t>(yMax_ - row)]);
-    }
+    bool InRows(int row) const { return row >= firstRow_ && row <= lastRow_; }
     void ShadeRow(int row, double leftEdge, double rightEdge, const Shading& shading);
     void ShadePixel(uint8_t* pixel, int column, int row, double nx, double ny, double nz, const Shading& shading);
-    bool OwnsAnyRow(int top, int bottom) const;
+    bool Reaches(const Corner (&v)[3]) const;
     int SpanStart(double leftEdge) const;
     int SpanEnd(double rightEdge) const;
     uint8_t* PixelAt(int column, int row) const;
@@ -112,14 +97,14 @@ private:
     int xMax_;
     int yMax_;
     bool highQuality_;
-    RowBand band_;
-    // The writable part of the clip rectangle.
+    // The writable part of the clip rectangle, and the strip's part of it.
     int lastColumn_;
+    int stripLeft_;
+    int stripRight_;
     int firstRow_;
     int lastRow_;
     uint8_t* base_;
     size_t stride_;
-    std::vector<uint8_t> ownedRows_;  // by image row
     PixelCoverage& coverage_;
 };
 

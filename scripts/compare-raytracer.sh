@@ -1,8 +1,9 @@
 #!/bin/sh
 # Renders the oblique still of the frame comparison (1025 x 1025 elevation,
 # 1024 x 1024 cells, textured, 640 x 480) with vistagon-cli and with POV-Ray's
-# height_field over the same terrain, texture, camera, light and haze, and
-# prints the wall time of each whole process (best of RUNS, taken in turns).
+# height_field over the same terrain, texture, camera, light and haze (one
+# thread each, no antialiasing, no shadows), and prints the wall and processor
+# time of each whole process (best of RUNS, taken in turns).
 #
 #   sh scripts/compare-raytracer.sh CLI [RUNS [WORK_DIR]]
 set -eu
@@ -16,22 +17,24 @@ cd "$work"
 command -v povray >/dev/null || { echo "povray is not installed (Debian package povray)" >&2; exit 2; }
 
 python3 "$here/scripts/make-still-terrain.py" terrain.tga texture.tga
-# The same heights as a 16-bit PGM, top row first, for the height_field.
+# The same heights as a 16-bit grey PNG, top row first, for the height_field.
 python3 - <<'PY'
 import struct
+import zlib
 data = open("terrain.tga", "rb").read()
 w, h = struct.unpack("<HH", data[12:16])
 pixels = data[18:]
-rows = []
+raw = bytearray()
 for y in range(h - 1, -1, -1):
-    row = bytearray()
+    raw.append(0)
     for x in range(w):
         b, g, r = pixels[3 * (y * w + x):3 * (y * w + x) + 3]
-        row += struct.pack(">H", b | g << 8 | r << 16)
-    rows.append(bytes(row))
-with open("terrain.pgm", "wb") as f:
-    f.write(b"P5 %d %d 65535\n" % (w, h))
-    f.write(b"".join(rows))
+        raw += struct.pack(">H", b | g << 8 | r << 16)
+def chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+with open("terrain.png", "wb") as f:
+    f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 16, 0, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(bytes(raw), 6)) + chunk(b"IEND", b""))
 PY
 
 sed -e 's/^BeobXA=.*/BeobXA=512.500000/' -e 's/^BeobYA=.*/BeobYA=-102.500000/' -e 's/^BeobZA=.*/BeobZA=200.000000/' \
@@ -62,7 +65,7 @@ camera {
 light_source { <-1, 2, 1> * 100000 color rgb 1 parallel point_at <0, 0, 0> shadowless }
 fog { distance 1333 color rgb <0.745, 0.804, 0.882> }
 height_field {
-  pgm "terrain.pgm"
+  png "terrain.png"
   smooth
   pigment { image_map { tga "texture.tga" } rotate x * 90 }
   finish { ambient 0 diffuse 1 }
@@ -70,21 +73,32 @@ height_field {
 }
 POV
 
-best_ours=""
-best_pov=""
-elapsed() {
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc
+# Wall time and processor time (user and system) of each whole process, best of RUNS, in turns.
+python3 - "$cli" "$runs" <<'PY'
+import resource
+import subprocess
+import sys
+import time
+
+cli, runs = sys.argv[1], int(sys.argv[2])
+commands = {
+    "ours": [cli, "--profile", "profile.ini", "render", "still.vgs", "--jobs", "1"],
+    "pov": ["povray", "+Istill.pov", "+Ostill-pov.tga", "+FT", "+W640", "+H480", "-A", "+WT1", "-D", "-V", "-GA"],
 }
-smaller() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
-run=0
-while [ "$run" -lt "$runs" ]; do
-    best_ours=$(smaller "$best_ours" "$(elapsed "$cli" --profile profile.ini render still.vgs --jobs 1)")
-    best_pov=$(smaller "$best_pov" "$(elapsed povray +Istill.pov +Ostill-pov.tga +FT +W640 +H480 -A +WT1 -D -V -GA)")
-    run=$((run + 1))
-done
+best = {name: [float("inf"), float("inf")] for name in commands}
+for _ in range(runs):
+    for name, command in commands.items():
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
+        start = time.monotonic()
+        if subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
+            sys.exit(f"{command[0]} failed")
+        wall = time.monotonic() - start
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpu = after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime
+        best[name] = [min(best[name][0], wall), min(best[name][1], cpu)]
+(ours_wall, ours_cpu), (pov_wall, pov_cpu) = best["ours"], best["pov"]
+print(f"oblique still 640 x 480, whole process, best of {runs}: vistagon-cli --jobs 1 {ours_wall:.3f} s wall, "
+      f"{ours_cpu:.3f} s processor; POV-Ray height_field (one thread) {pov_wall:.3f} s wall, {pov_cpu:.3f} s "
+      f"processor: {pov_wall / ours_wall:.1f}x wall, {pov_cpu / ours_cpu:.1f}x processor")
+PY
 [ -f still000.tga ] && [ -f still-pov.tga ] || { echo "a renderer wrote no picture" >&2; exit 1; }
-printf 'oblique still 640 x 480, whole process, best of %d: vistagon-cli --jobs 1 %.3f s, POV-Ray height_field (one thread) %.3f s: %.1fx\n' \
-    "$runs" "$best_ours" "$best_pov" "$(echo "$best_pov / $best_ours" | bc -l)"

@@ -54,5 +54,36 @@ TEST(TextFileReaderTest, LinesAcrossRefillsComeWhole)
     EXPECT_EQ(lines[2], "last");
 }
 
+// The lines ReadLineView gives, seen in place or through the spill string.
+std::vector<std::string> ViewLines(TestContext& t, const std::string& text, size_t capacity)
+{
+    const std::string path = t.dir.File("view.txt");
+    test::WriteFileBytes(path, text);
+    TextFileReader reader;
+    EXPECT_TRUE(reader.Open(t.context.ui, path));
+    std::vector<std::string> lines;
+    std::string spill;
+    std::string_view line;
+    while (reader.ReadLineView(line, spill, capacity)) lines.emplace_back(line);
+    return lines;
+}
+
+// Whether a line is seen in place or copied, it is the line ReadLine gives:
+// CR LF, lone CRs, lines longer than the capacity and lines across refills.
+TEST(TextFileReaderTest, LinesSeenInPlaceAreTheLinesReadLineGives)
+{
+    TestContext t;
+    const size_t refill = 64 * 1024;
+    std::string across(refill - 5, 'x');
+    across += "\n12345678\r\n9\n";
+    std::string many;
+    for (int i = 0; i < 5000; ++i) many += std::to_string(i) + (i % 7 == 0 ? " 1 2\r\n" : " 3\t4\n");
+    const std::string texts[] = {"1 2 3\r\n4 5 6\n\n7 8", "a\rb\r\r\nc", "abcdefg\nhi\n", "ab\r\ncd", "",
+                                 std::string("1 2\0 3\n4\n", 9), across, many};
+    for (const std::string& text : texts)
+        for (const size_t capacity : {size_t{3}, size_t{4}, size_t{1024}})
+            EXPECT_EQ(ViewLines(t, text, capacity), Lines(t, text, capacity)) << "capacity " << capacity;
+}
+
 }  // namespace
 }  // namespace vistagon

@@ -5,34 +5,25 @@
 
 namespace vistagon {
 
-namespace {
-
-// About four points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
-constexpr int kMaxSide = 2048;
-// Circles too large for a grid this coarse go to the coverage.
-constexpr int kCoarsestSide = 16;
-
-int FinestSide(size_t points)
+int CircleIndex::FinestSide(size_t points)
 {
     int side = 1;
     while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 4 < points) side *= 2;
     return side;
 }
 
-int CoarsestSide(size_t points)
+int CircleIndex::CoarsestSide(size_t points)
 {
     return std::min(FinestSide(points), kCoarsestSide);
 }
 
-size_t CellCount(size_t points)
+size_t CircleIndex::CellCount(size_t points)
 {
     size_t cells = 0;
     for (int side = FinestSide(points); side >= CoarsestSide(points); side /= 2)
         cells += static_cast<size_t>(side) * static_cast<size_t>(side);
     return cells;
 }
-
-}  // namespace
 
 CircleIndex::CircleIndex(double minX, double minY, double maxX, double maxY, size_t points)
     : minX_(minX), minY_(minY), cells_(CellCount(points)), large_(minX, minY, maxX, maxY, points)

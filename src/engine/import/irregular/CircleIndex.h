@@ -5,6 +5,7 @@
 #include "import/irregular/CircleCoverage.h"
 #include "import/irregular/GridCells.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -66,8 +67,12 @@ public:
     }
 
 private:
-    // Four cells in each level of at most 2048 ... 16 cells a side.
-    static constexpr size_t kMaxLookupCells = 4 * 8;
+    // About four points a cell of the finest grid once all are in, at most this many cells a side.
+    static constexpr int kMaxSide = 2048;
+    // Circles too large for a grid this coarse go to the coverage.
+    static constexpr int kCoarsestSide = 16;
+    // Four cells in each grid from the finest to the coarsest.
+    static constexpr size_t kMaxLookupCells = 4 * std::bit_width(static_cast<unsigned>(kMaxSide / kCoarsestSide));
     static constexpr size_t kHoldingBuffer = 64;
 
     struct Level {
@@ -83,6 +88,9 @@ private:
         const Hit* end;
     };
 
+    static int FinestSide(size_t points);
+    static int CoarsestSide(size_t points);
+    static size_t CellCount(size_t points);
     int Column(const Level& level, double x) const { return GridCell((x - minX_) * level.unitX, level.side); }
     int Row(const Level& level, double y) const { return GridCell((y - minY_) * level.unitY, level.side); }
     static size_t CellOf(const Level& level, int column, int row)

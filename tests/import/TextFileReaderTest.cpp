@@ -12,8 +12,9 @@ namespace {
 
 using test::TestContext;
 
-// Every line ReadLine gives with the capacity, in order.
-std::vector<std::string> Lines(TestContext& t, const std::string& text, size_t capacity)
+// Every line that readOne(reader, line) gives, in order.
+template <class ReadOne>
+std::vector<std::string> AllLines(TestContext& t, const std::string& text, ReadOne readOne)
 {
     const std::string path = t.dir.File("lines.txt");
     test::WriteFileBytes(path, text);
@@ -21,9 +22,28 @@ std::vector<std::string> Lines(TestContext& t, const std::string& text, size_t c
     EXPECT_TRUE(reader.Open(t.context.ui, path));
     std::vector<std::string> lines;
     std::string line;
-    while (reader.ReadLine(line, capacity)) lines.push_back(line);
+    while (readOne(reader, line)) lines.push_back(line);
     EXPECT_FALSE(reader.failed());
     return lines;
+}
+
+// Every line ReadLine gives with the capacity.
+std::vector<std::string> Lines(TestContext& t, const std::string& text, size_t capacity)
+{
+    return AllLines(t, text,
+                    [capacity](TextFileReader& reader, std::string& line) { return reader.ReadLine(line, capacity); });
+}
+
+// The lines ReadLineView gives, seen in place or through the spill string.
+std::vector<std::string> ViewLines(TestContext& t, const std::string& text, size_t capacity)
+{
+    std::string spill;
+    return AllLines(t, text, [capacity, &spill](TextFileReader& reader, std::string& line) {
+        std::string_view view;
+        if (!reader.ReadLineView(view, spill, capacity)) return false;
+        line.assign(view);
+        return true;
+    });
 }
 
 TEST(TextFileReaderTest, ReadsLinesAsFgetsInTextModeDoes)
@@ -52,20 +72,6 @@ TEST(TextFileReaderTest, LinesAcrossRefillsComeWhole)
     EXPECT_EQ(lines[0], std::string(refill - 1, 'x') + "\n");
     EXPECT_EQ(lines[1], second + "\n");
     EXPECT_EQ(lines[2], "last");
-}
-
-// The lines ReadLineView gives, seen in place or through the spill string.
-std::vector<std::string> ViewLines(TestContext& t, const std::string& text, size_t capacity)
-{
-    const std::string path = t.dir.File("view.txt");
-    test::WriteFileBytes(path, text);
-    TextFileReader reader;
-    EXPECT_TRUE(reader.Open(t.context.ui, path));
-    std::vector<std::string> lines;
-    std::string spill;
-    std::string_view line;
-    while (reader.ReadLineView(line, spill, capacity)) lines.emplace_back(line);
-    return lines;
 }
 
 // Whether a line is seen in place or copied, it is the line ReadLine gives:

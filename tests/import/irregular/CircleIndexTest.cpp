@@ -136,7 +136,8 @@ TEST(CircleIndex, BranchlessContainmentDecidesAsThePlainTest)
 {
     std::mt19937 engine(7);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
-    const Circumcircle circles[] = {{0.0, 0.0, 1.0}, {3.0, -2.0, 0.0}, {1e6, 1e6, 2.5e11}, {0.0, 0.0, NAN}, {NAN, 0.0, 1.0}};
+    const Circumcircle circles[] = {
+        {0.0, 0.0, 1.0}, {3.0, -2.0, 0.0}, {1e6, 1e6, 2.5e11}, {0.0, 0.0, NAN}, {NAN, 0.0, 1.0}};
     for (const Circumcircle& c : circles) {
         const double r = std::sqrt(c.r2);
         for (int i = 0; i < 2000; ++i) {

@@ -130,26 +130,6 @@ TEST(CircleIndex, FindsCirclesThatJustReachACellEdge)
     }
 }
 
-// The test without branches decides as the plain one, on and near the
-// circle's edge and for circles that are not numbers.
-TEST(CircleIndex, BranchlessContainmentDecidesAsThePlainTest)
-{
-    std::mt19937 engine(7);
-    std::uniform_real_distribution<double> unit(-1.0, 1.0);
-    const Circumcircle circles[] = {
-        {0.0, 0.0, 1.0}, {3.0, -2.0, 0.0}, {1e6, 1e6, 2.5e11}, {0.0, 0.0, NAN}, {NAN, 0.0, 1.0}};
-    for (const Circumcircle& c : circles) {
-        const double r = std::sqrt(c.r2);
-        for (int i = 0; i < 2000; ++i) {
-            const double angle = unit(engine) * 3.2;
-            const double scale = 1.0 + unit(engine) * (i % 2 ? 1e-15 : 0.5);
-            const PlanePoint p{c.cx + r * scale * std::cos(angle), c.cy + r * scale * std::sin(angle)};
-            EXPECT_EQ(c.ContainsBranchless(p), c.Contains(p)) << p.x << " " << p.y;
-        }
-        EXPECT_EQ(c.ContainsBranchless({c.cx + r, c.cy}), c.Contains({c.cx + r, c.cy}));
-    }
-}
-
 // More circles hold one point than a lookup notes at once: all are found.
 TEST(CircleIndex, FindsEveryOneOfManyCirclesThatHoldAPoint)
 {

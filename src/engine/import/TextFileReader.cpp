@@ -5,6 +5,7 @@
 #include "platform/messages/TextFileMessages.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vistagon {
 
@@ -55,6 +56,25 @@ bool TextFileReader::ReadLine(std::string& line, size_t capacity)
         if (c == '\n') break;
     }
     return !line.empty();
+}
+
+bool TextFileReader::ReadLineView(std::string_view& line, std::string& spill, size_t capacity)
+{
+    // A line feed within reach, with no carriage return before it, ends the line as ReadLine would.
+    const size_t reach = std::min(end_ - next_, capacity - 1);
+    const char* first = buffer_.data() + next_;
+    const void* feed = std::memchr(first, '\n', reach);
+    if (feed) {
+        const size_t length = static_cast<size_t>(static_cast<const char*>(feed) - first) + 1;
+        if (!std::memchr(first, '\r', length)) {
+            line = std::string_view(first, length);
+            next_ += length;
+            return true;
+        }
+    }
+    const bool read = ReadLine(spill, capacity);
+    line = spill;
+    return read;
 }
 
 void TextFileReader::SkipLine()

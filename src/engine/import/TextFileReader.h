@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vistagon {
@@ -30,6 +31,10 @@ public:
     // Like fgets with a buffer of `capacity` characters: at most capacity - 1
     // characters, ending after a line feed. False at the end of the text.
     bool ReadLine(std::string& line, size_t capacity);
+    // The same line as ReadLine gives, seen in place when it lies whole in the
+    // read buffer (then no copy is made); otherwise read into `spill`. The view
+    // holds until the next read.
+    bool ReadLineView(std::string_view& line, std::string& spill, size_t capacity);
     // Skips through the next line feed, or to the end of the text.
     void SkipLine();
 

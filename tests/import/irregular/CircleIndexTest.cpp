@@ -130,5 +130,19 @@ TEST(CircleIndex, FindsCirclesThatJustReachACellEdge)
     }
 }
 
+// More circles hold one point than a lookup notes at once: all are found.
+TEST(CircleIndex, FindsEveryOneOfManyCirclesThatHoldAPoint)
+{
+    CircleIndex index(0.0, 0.0, 100.0, 100.0, 100000);
+    std::set<int> expected;
+    for (int slot = 0; slot < 300; ++slot) {
+        const Circumcircle circle{50.0 + 0.001 * (slot % 17), 50.0, 0.04 + 0.0001 * slot};
+        index.Add(slot, circle);
+        if (circle.Contains({50.0, 50.0})) expected.insert(slot);
+    }
+    EXPECT_EQ(expected.size(), 300u);
+    EXPECT_EQ(Holding(index, {50.0, 50.0}), expected);
+}
+
 }  // namespace
 }  // namespace vistagon

@@ -13,9 +13,10 @@ bool AsciiPointReader::Open(UserInteraction& ui, const std::string& path, int sk
 
 bool AsciiPointReader::Next(PointLine& line)
 {
-    if (!text_.ReadLine(buffer_, kLineBuffer)) return false;
+    std::string_view text;
+    if (!text_.ReadLineView(text, buffer_, kLineBuffer)) return false;
     ++lineNumber_;
-    line = ScanPointLine(buffer_);
+    line = ScanPointLine(text);
     return true;
 }
 

@@ -24,7 +24,6 @@ public:
     const Item* begin(size_t cell) const { return pool_.data() + heads_[cell].first; }
     const Item* end(size_t cell) const { return begin(cell) + heads_[cell].size; }
     bool empty(size_t cell) const { return heads_[cell].size == 0; }
-    const void* HeadAddress(size_t cell) const { return &heads_[cell]; }
 
     void Push(size_t cell, const Item& item)
     {

@@ -5,36 +5,25 @@
 
 namespace vistagon {
 
-namespace {
-
-// About four points a cell of the finest grid once all are in; at most 2048 x 2048 cells.
-constexpr int kMaxSide = 2048;
-// Circles too large for a grid this coarse go to the coverage.
-constexpr int kCoarsestSide = 16;
-// Grids this fine no longer stay in the cache between lookups.
-constexpr int kFetchedSide = 64;
-
-int FinestSide(size_t points)
+int CircleIndex::FinestSide(size_t points)
 {
     int side = 1;
     while (side < kMaxSide && static_cast<size_t>(side) * static_cast<size_t>(side) * 4 < points) side *= 2;
     return side;
 }
 
-int CoarsestSide(size_t points)
+int CircleIndex::CoarsestSide(size_t points)
 {
     return std::min(FinestSide(points), kCoarsestSide);
 }
 
-size_t CellCount(size_t points)
+size_t CircleIndex::CellCount(size_t points)
 {
     size_t cells = 0;
     for (int side = FinestSide(points); side >= CoarsestSide(points); side /= 2)
         cells += static_cast<size_t>(side) * static_cast<size_t>(side);
     return cells;
 }
-
-}  // namespace
 
 CircleIndex::CircleIndex(double minX, double minY, double maxX, double maxY, size_t points)
     : minX_(minX), minY_(minY), cells_(CellCount(points)), large_(minX, minY, maxX, maxY, points)
@@ -87,35 +76,6 @@ void CircleIndex::Remove(uint32_t place, const Hit& hit)
     }
     cells_.RemoveFirst(place, [&hit](const Hit& s) { return s.slot == hit.slot; });
     --LevelOf(place).circles;
-}
-
-template <class Fetch>
-void CircleIndex::ForEachFineCell(const PlanePoint& p, Fetch fetch) const
-{
-    for (const Level& level : levels_) {
-        if (level.side < kFetchedSide) break;
-        const int column = Column(level, p.x);
-        const int row = Row(level, p.y);
-        fetch(CellOf(level, column, row));
-        if (row > 0) fetch(CellOf(level, column, row - 1));
-    }
-}
-
-void CircleIndex::PrefetchHeads(const PlanePoint& p) const
-{
-    ForEachFineCell(p, [this](size_t cell) { __builtin_prefetch(cells_.HeadAddress(cell)); });
-}
-
-void CircleIndex::PrefetchLists(const PlanePoint& p) const
-{
-    // The lists of the cell and of its left neighbour, their first two cache lines.
-    ForEachFineCell(p, [this](size_t cell) {
-        for (size_t c = cell > 0 ? cell - 1 : cell; c <= cell; ++c) {
-            const char* items = reinterpret_cast<const char*>(cells_.begin(c));
-            __builtin_prefetch(items);
-            __builtin_prefetch(items + 64);
-        }
-    });
 }
 
 }  // namespace vistagon

@@ -5,6 +5,7 @@
 #include "import/irregular/CircleCoverage.h"
 #include "import/irregular/GridCells.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -34,22 +35,46 @@ public:
     template <class Visit>
     void ForEachHolding(const PlanePoint& p, Visit visit) const
     {
+        // Every cell's list is located before any is read, so that the
+        // processor waits for the lists of all levels at once, not one by one.
+        CellSpan spans[kMaxLookupCells];
+        size_t count = 0;
         for (const Level& level : levels_) {
             if (level.circles == 0) continue;
             const int column = Column(level, p.x);
             const int row = Row(level, p.y);
             for (int r = row > 0 ? row - 1 : row; r <= row; ++r)
-                for (int c = column > 0 ? column - 1 : column; c <= column; ++c) TestCell(CellOf(level, c, r), p, visit);
+                for (int c = column > 0 ? column - 1 : column; c <= column; ++c) {
+                    const size_t cell = CellOf(level, c, r);
+                    spans[count++] = {cells_.begin(cell), cells_.end(cell)};
+                }
         }
+        for (size_t i = 0; i < count; ++i) __builtin_prefetch(spans[i].begin);
+        // The circles that hold p are noted without a branch, since most do not.
+        const Hit* holding[kHoldingBuffer];
+        size_t found = 0;
+        for (size_t i = 0; i < count; ++i)
+            for (const Hit* s = spans[i].begin; s != spans[i].end; ++s) {
+                holding[found] = s;
+                found += s->circle.ContainsBranchless(p);
+                if (found == kHoldingBuffer) {
+                    for (const Hit* h : holding) visit(*h);
+                    found = 0;
+                }
+            }
+        for (size_t k = 0; k < found; ++k) visit(*holding[k]);
         large_.ForEachHolding(p, visit);
     }
 
-    // Ask the processor to fetch what a lookup of p reads: first the cell
-    // heads, some insertions later the lists they point to.
-    void PrefetchHeads(const PlanePoint& p) const;
-    void PrefetchLists(const PlanePoint& p) const;
-
 private:
+    // About four points a cell of the finest grid once all are in, at most this many cells a side.
+    static constexpr int kMaxSide = 2048;
+    // Circles too large for a grid this coarse go to the coverage.
+    static constexpr int kCoarsestSide = 16;
+    // Four cells in each grid from the finest to the coarsest.
+    static constexpr size_t kMaxLookupCells = 4 * std::bit_width(static_cast<unsigned>(kMaxSide / kCoarsestSide));
+    static constexpr size_t kHoldingBuffer = 64;
+
     struct Level {
         int side = 1;        // cells along each axis
         double unitX = 0.0;  // cells per unit of x
@@ -58,13 +83,14 @@ private:
         size_t circles = 0;
     };
 
-    template <class Visit>
-    void TestCell(size_t cell, const PlanePoint& p, Visit& visit) const
-    {
-        for (const Hit* s = cells_.begin(cell), *end = cells_.end(cell); s != end; ++s)
-            if (s->circle.Contains(p)) visit(*s);
-    }
+    struct CellSpan {
+        const Hit* begin;
+        const Hit* end;
+    };
 
+    static int FinestSide(size_t points);
+    static int CoarsestSide(size_t points);
+    static size_t CellCount(size_t points);
     int Column(const Level& level, double x) const { return GridCell((x - minX_) * level.unitX, level.side); }
     int Row(const Level& level, double y) const { return GridCell((y - minY_) * level.unitY, level.side); }
     static size_t CellOf(const Level& level, int column, int row)
@@ -72,8 +98,6 @@ private:
         return level.first + static_cast<size_t>(row) * static_cast<size_t>(level.side) + static_cast<size_t>(column);
     }
     Level& LevelOf(uint32_t cell);
-    template <class Fetch>
-    void ForEachFineCell(const PlanePoint& p, Fetch fetch) const;
 
     double minX_;
     double minY_;

@@ -26,6 +26,16 @@ struct Circumcircle {
         rest -= dy * dy;
         return rest >= 0.0;
     }
+
+    // The same test with both terms always computed: no branch to mispredict
+    // in the loops that test many circles of which few hold the point.
+    bool ContainsBranchless(const PlanePoint& p) const
+    {
+        const double dx = p.x - cx;
+        const double dy = p.y - cy;
+        const double rest = r2 - dx * dx;
+        return (rest >= 0.0) & (rest - dy * dy >= 0.0);
+    }
 };
 
 // A triangle's circle as the index keeps it, with the triangle's slot.

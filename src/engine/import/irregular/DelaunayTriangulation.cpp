@@ -6,6 +6,7 @@
 #include "import/irregular/CircleIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <new>
@@ -18,8 +19,6 @@ namespace {
 constexpr double kEnclosingRadius2 = 3.4028234663852886e38;
 constexpr double kJitterFraction = 0.00001;
 constexpr double kMinDoubledArea = 0.00001;
-// The index cells of a point are fetched this many insertions ahead.
-constexpr size_t kPrefetchAhead = 16;
 
 // Edge k of a triangle joins these two of its vertices, keeping their order.
 constexpr int kEdgeEnds[3][2] = {{0, 1}, {0, 2}, {1, 2}};
@@ -83,11 +82,10 @@ public:
     }
 
     TriangulationOutcome Insert(int point);
-    // Fetches ahead what the insertion of a later point reads first.
-    void Prefetch(size_t point) const;
     // The index is not needed for the result; its memory goes first.
     void ReleaseIndex() { index_.reset(); }
-    std::vector<DelaunayTriangle> Result() const;
+    // Destroys the mesh.
+    std::vector<DelaunayTriangle> Result();
 
 private:
     PlanePoint Vertex(int i) const
@@ -100,6 +98,7 @@ private:
         if (static_cast<size_t>(i) < real_) __builtin_prefetch(&points_[static_cast<size_t>(i)]);
     }
     void AddEnclosingTriangle(const Bounds& bounds);
+    bool Orient(MeshTriangle& tri) const;
     bool CollectEdges();
     void Replace(int point);
     int NewSlot();
@@ -117,14 +116,6 @@ private:
     std::vector<CircleIndex::Hit> cavity_;
     std::vector<CavityEdge> edges_;
 };
-
-void IncrementalDelaunay::Prefetch(size_t point) const
-{
-    const size_t heads = point + kPrefetchAhead;
-    if (heads < real_) index_->PrefetchHeads(Vertex(static_cast<int>(heads)));
-    const size_t lists = point + kPrefetchAhead / 2;
-    if (lists < real_) index_->PrefetchLists(Vertex(static_cast<int>(lists)));
-}
 
 void IncrementalDelaunay::AddEnclosingTriangle(const Bounds& b)
 {
@@ -218,31 +209,41 @@ TriangulationOutcome IncrementalDelaunay::Insert(int point)
     return TriangulationOutcome::Complete;
 }
 
-// The live triangles without enclosing corners, in list order.
-std::vector<DelaunayTriangle> IncrementalDelaunay::Result() const
+// Keeps the triangle if it has no enclosing corner and is not too thin,
+// turning it counterclockwise.
+bool IncrementalDelaunay::Orient(MeshTriangle& tri) const
 {
-    struct Listed {
-        uint64_t order;
-        int slot;
-    };
-    std::vector<Listed> listed;
-    listed.reserve(live_);
-    for (size_t slot = 0; slot < triangles_.size(); ++slot) {
-        const MeshTriangle& tri = triangles_[slot];
-        if (tri.live() && static_cast<size_t>(tri.v[0]) < real_) listed.push_back({tri.order, static_cast<int>(slot)});
+    if (!tri.live() || static_cast<size_t>(tri.v[0]) >= real_) return false;
+    const PlanePoint v0 = Vertex(tri.v[0]);
+    const PlanePoint v1 = Vertex(tri.v[1]);
+    const PlanePoint v2 = Vertex(tri.v[2]);
+    const double doubledArea = (v0.x - v2.x) * (v1.y - v2.y) - (v0.y - v2.y) * (v1.x - v2.x);
+    if (!(std::fabs(doubledArea) > kMinDoubledArea)) return false;
+    if (doubledArea < 0.0) std::swap(tri.v[1], tri.v[2]);
+    return true;
+}
+
+// The kept triangles in list order. Their positions in the list are marked in
+// a bitmap; the marks below a triangle's own give its place, so no sort is needed.
+std::vector<DelaunayTriangle> IncrementalDelaunay::Result()
+{
+    constexpr uint64_t kWord = 64;
+    std::vector<uint64_t> kept((nextOrder_ + kWord - 1) / kWord);
+    for (MeshTriangle& tri : triangles_)
+        if (Orient(tri)) kept[tri.order / kWord] |= uint64_t{1} << (tri.order % kWord);
+        else tri.v[0] = -1;
+    std::vector<size_t> below(kept.size());
+    size_t count = 0;
+    for (size_t w = 0; w < kept.size(); ++w) {
+        below[w] = count;
+        count += static_cast<size_t>(std::popcount(kept[w]));
     }
-    std::sort(listed.begin(), listed.end(), [](const Listed& a, const Listed& b) { return a.order < b.order; });
-    std::vector<DelaunayTriangle> result;
-    result.reserve(listed.size());
-    for (const Listed& entry : listed) {
-        const MeshTriangle& tri = triangles_[static_cast<size_t>(entry.slot)];
-        const PlanePoint v0 = Vertex(tri.v[0]);
-        const PlanePoint v1 = Vertex(tri.v[1]);
-        const PlanePoint v2 = Vertex(tri.v[2]);
-        const double doubledArea = (v0.x - v2.x) * (v1.y - v2.y) - (v0.y - v2.y) * (v1.x - v2.x);
-        if (!(std::fabs(doubledArea) > kMinDoubledArea)) continue;
-        if (doubledArea >= 0.0) result.push_back({{tri.v[0], tri.v[1], tri.v[2]}});
-        else result.push_back({{tri.v[0], tri.v[2], tri.v[1]}});
+    std::vector<DelaunayTriangle> result(count);
+    for (const MeshTriangle& tri : triangles_) {
+        if (!tri.live()) continue;
+        const uint64_t word = tri.order / kWord;
+        const uint64_t lower = kept[word] & ((uint64_t{1} << (tri.order % kWord)) - 1);
+        result[below[word] + static_cast<size_t>(std::popcount(lower))] = {{tri.v[0], tri.v[1], tri.v[2]}};
     }
     return result;
 }
@@ -258,7 +259,6 @@ Triangulation TriangulateNodalPoints(std::vector<NodalPoint>& points, const Inse
     try {
         IncrementalDelaunay mesh(points, bounds);
         for (size_t i = 0; i < points.size() && result.outcome == TriangulationOutcome::Complete; ++i) {
-            mesh.Prefetch(i);
             if (!checkpoint(i)) result.outcome = TriangulationOutcome::Cancelled;
             else result.outcome = mesh.Insert(static_cast<int>(i));
         }

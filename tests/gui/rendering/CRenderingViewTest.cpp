@@ -313,8 +313,8 @@ private slots:
 
     void aStillSharedByTheCoresRepaintsAsItGrowsAndWritesTheBytesOfOneThread()
     {
-        // With two cores or more the window's job shares the frame with helper threads;
-        // the window repaints at every pump meanwhile, as a busy desktop might.
+        // Two workers share the still's frame; the window paints itself at
+        // every report of the job, while the helper threads draw.
         test::TestContext t;
         SmallScene small(t);
         small.scene.To = 0;
@@ -322,19 +322,14 @@ private slots:
         small.scene.SizeY = 240;
         guitest::TestShell shell(t.dir.File("profile.ini"));
         shell.AppProfile().WriteInt("Settings", "RedrawInterval", 1);
+        auto* reporting = new ReportingView(shell);
         int repaints = 0;
-        shell.onAdd = [&repaints](QWidget* child, QMdiSubWindow*) {
-            auto* view = qobject_cast<CRenderingView*>(child);
-            auto* timer = new QTimer(view);
-            QObject::connect(timer, &QTimer::timeout, view, [view, &repaints] {
-                // grab paints the viewport whether or not the test's window is on a screen.
-                if (!view->JobRunning() || view->viewport()->grab().isNull()) return;
-                ++repaints;
-            });
-            timer->start(0);
+        reporting->onProgress = [&](const JobProgress&) {
+            // grab paints the viewport whether or not the test's window is on a screen.
+            if (reporting->JobRunning() && !reporting->viewport()->grab().isNull()) ++repaints;
         };
         ValuesForm form(small.scene);
-        const CalculateResult result = CalculateInRenderingWindow(shell, form, RenderMode::Final);
+        const CalculateResult result = RunInWindow(reporting, form, 2);
         DeletePendingWindows();
         QCOMPARE(result.report.outcome, JobOutcome::Completed);
         QVERIFY(repaints > 0);

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Peak memory of whole render processes with a 4096 x 4096 texture: the oblique
-# still (one frame, split in bands) and a run of four frames (side by side),
+# still (one frame, split in strips) and a run of four frames (side by side),
 # each with --jobs 1 and --jobs 2, as /usr/bin/time -v reports it.
 #
 #   sh scripts/bench-memory.sh CLI [CLI...]

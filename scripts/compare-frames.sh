@@ -2,7 +2,7 @@
 # Renders the same set of scenes with two builds of vistagon-cli and compares
 # every frame, YUV picture, recorder log and summary byte for byte. The
 # reference renders each case with --jobs 1; the new build renders it with
-# --jobs 1 to 4 (frames, bands of one frame, and both), all against the
+# --jobs 1 to 4 (frames, strips of one frame, and both), all against the
 # reference.
 #
 #   sh scripts/compare-frames.sh REF_CLI NEW_CLI [WORK_DIR]

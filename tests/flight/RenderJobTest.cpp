@@ -273,7 +273,7 @@ TEST_F(RenderJobTest, StopInsideABandedStillSavesNothing)
     EXPECT_TRUE(job.FramesOnDisk().empty());
 }
 
-// The still drawn in bands keeps its host's image and its repaint.
+// The still drawn in strips keeps its host's image and its repaint.
 TEST_F(RenderJobTest, BandedStillDrawsIntoTheHostsImage)
 {
     class ImageHost : public RecordingHost {
@@ -321,7 +321,7 @@ TEST_F(RenderJobTest, FramesSideBySideAskOnTheJobsThread)
     ASSERT_EQ(ui.threads.size(), 3u);  // one "Retry?" per frame, answered No
     for (const std::thread::id id : ui.threads) EXPECT_EQ(id, std::this_thread::get_id());
 
-    // Two frames on five workers: each frame in bands, side by side.
+    // Two frames on five workers: each frame in strips, side by side.
     ui.threads.clear();
     job.scene.Total = 2;
     job.scene.To = 1;

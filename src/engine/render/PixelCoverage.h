@@ -10,10 +10,9 @@ namespace vistagon {
 
 // Which pixels of a picture a triangle has reached, by image row and column,
 // and for tiles of kTileRows x kTileColumns pixels how many, so that a large
-// region is known taken from its tiles' counts. Threads drawing bands of one
-// picture share one: each marks its own rows (whole tile rows), and any may
-// read all of them. A pixel once reached stays so, so a reader that sees a
-// pixel or a tile as taken is right however late it looks.
+// region is known taken from its tiles' counts. Threads drawing strips of one
+// picture share one: each marks the pixels of its own strip (whole tiles),
+// and looks at those only.
 class PixelCoverage {
 public:
     static constexpr int kTileRows = 4;
@@ -43,7 +42,7 @@ public:
                static_cast<size_t>(column / kTileColumns);
     }
     bool Taken(size_t index) const { return Load(bytes_[index]) != 0; }
-    // Only the thread that draws the tile's rows takes its pixels.
+    // Only the thread that draws the tile's strip takes its pixels.
     void Take(size_t index, size_t tile)
     {
         std::atomic_ref<uint8_t>(bytes_[index]).store(1, std::memory_order_relaxed);

@@ -19,6 +19,7 @@ void FrameCrew::Begin(int width, int height)
         strips_.push_back({k * tilesAcross / count * PixelCoverage::kTileColumns,
                            (k + 1) * tilesAcross / count * PixelCoverage::kTileColumns - 1, 0,
                            tilesDown * PixelCoverage::kTileRows - 1});
+    nextHeights_.store(0, std::memory_order_relaxed);
     next_.store(0, std::memory_order_relaxed);
     done_.store(0, std::memory_order_relaxed);
     failed_.store(false, std::memory_order_relaxed);
@@ -29,6 +30,13 @@ HeightPyramid& FrameCrew::Heights(const ElevationGrid& elevation, double dx, dou
 {
     const std::lock_guard lock(heightsLock_);
     return KeptPyramid(heights_, elevation, dx, dy);
+}
+
+void FrameCrew::MeasureHeights(HeightPyramid& heights)
+{
+    for (int row = nextHeights_.fetch_add(1, std::memory_order_relaxed); row < heights.largeDown();
+         row = nextHeights_.fetch_add(1, std::memory_order_relaxed))
+        heights.MeasureLargeRow(row);
 }
 
 void FrameCrew::Fail()

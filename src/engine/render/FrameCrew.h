@@ -36,6 +36,9 @@ public:
     // The heights of blocks of cells, one for all members and frames.
     HeightPyramid& Heights(const ElevationGrid& elevation, double dx, double dy);
 
+    // Works out a share of the heights' rows of blocks, as long as others
+    // are left; a member then draws its strips.
+    void MeasureHeights(HeightPyramid& heights);
     // Draws strips, draw(strip) each, until none is left; after draw threw,
     // no member begins another strip, and the lead's Finish rethrows it.
     template <typename Draw>
@@ -86,6 +89,7 @@ private:
     std::mutex heightsLock_;
     std::optional<HeightPyramid> heights_;
     // What members write at once sits on cache lines of its own.
+    alignas(64) std::atomic<int> nextHeights_{0};
     alignas(64) std::atomic<size_t> next_{0};
     alignas(64) std::atomic<size_t> done_{0};
     std::atomic<bool> failed_{false};

@@ -69,6 +69,9 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     }
     const bool lead = member == 0;
     if (lead) ShowPercent(&context_.ui.Status(), 0);
+    if (HeightPyramid* heights = Heights(settings_.elevation->GetGridWidth() / settings_.divisionsX,
+                                         settings_.elevation->GetGridHeight() / settings_.divisionsY, crew))
+        crew->MeasureHeights(*heights);
     crew->Work([&](const PictureStrip& strip) {
         progress_ = DrawStrip(output, dustDistance, crew->coverage(), strip, crew, !lead);
         // The strips done so far as a share of what a whole walk shows.

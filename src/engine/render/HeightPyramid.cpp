@@ -124,4 +124,10 @@ bool HeightPyramid::Large(int column, int row, Range& range)
     return true;
 }
 
+void HeightPyramid::MeasureLargeRow(int row)
+{
+    Range range;
+    for (int column = 0; column < largeAcross_; ++column) Large(column, row, range);
+}
+
 }  // namespace vistagon

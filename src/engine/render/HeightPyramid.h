@@ -43,6 +43,9 @@ public:
     // one outside the lattice (whose cells are then never skipped).
     bool Small(int column, int row, Range& range);
     bool Large(int column, int row, Range& range);
+    // Works out the ranges of a row of large blocks and of their small ones
+    // ahead of the walk, so that threads sharing a frame share that work too.
+    void MeasureLargeRow(int row);
 
 private:
     // The nodes that points between two coordinates interpolate from.

@@ -10,7 +10,6 @@ FrameCrew::FrameCrew(int members) : members_(std::max(members, 1)) {}
 // cells high and low on the picture fall to the same walk.
 void FrameCrew::Begin(int width, int height)
 {
-    coverage_.Reset(width, height);
     strips_.clear();
     const int tilesAcross = std::max((width + PixelCoverage::kTileColumns - 1) / PixelCoverage::kTileColumns, 1);
     const int tilesDown = std::max((height + PixelCoverage::kTileRows - 1) / PixelCoverage::kTileRows, 1);

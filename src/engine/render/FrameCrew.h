@@ -31,8 +31,6 @@ public:
     int members() const { return members_; }
     // Before each frame, with no member at work; width and height are the picture's.
     void Begin(int width, int height);
-    // The pixels taken, each strip's rows by the member drawing it.
-    PixelCoverage& coverage() { return coverage_; }
     // The heights of blocks of cells, one for all members and frames.
     HeightPyramid& Heights(const ElevationGrid& elevation, double dx, double dy);
 
@@ -85,7 +83,6 @@ private:
 
     int members_;
     std::vector<PictureStrip> strips_;
-    PixelCoverage coverage_;
     std::mutex heightsLock_;
     std::optional<HeightPyramid> heights_;
     // What members write at once sits on cache lines of its own.

@@ -62,9 +62,7 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
 {
     statistics_ = FrameStatistics{};
     if (crew == nullptr) {
-        PixelCoverage coverage;
-        coverage.Reset(output.GetWidth(), output.GetHeight());
-        progress_ = DrawStrip(output, dustDistance, coverage, PictureStrip{}, nullptr, false);
+        progress_ = DrawStrip(output, dustDistance, PictureStrip{}, nullptr, false);
         return;
     }
     const bool lead = member == 0;
@@ -73,7 +71,7 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
                                          settings_.elevation->GetGridHeight() / settings_.divisionsY, crew))
         crew->MeasureHeights(*heights);
     crew->Work([&](const PictureStrip& strip) {
-        progress_ = DrawStrip(output, dustDistance, crew->coverage(), strip, crew, !lead);
+        progress_ = DrawStrip(output, dustDistance, strip, crew, !lead);
         // The strips done so far as a share of what a whole walk shows.
         if (lead)
             ShowPercent(&context_.ui.Status(),
@@ -83,9 +81,11 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     if (lead) crew->Finish();
 }
 
-double FrameRenderer::DrawStrip(CTGAFile& output, double dustDistance, PixelCoverage& coverage, const PictureStrip& strip,
-                                FrameCrew* crew, bool holdsPicture)
+double FrameRenderer::DrawStrip(CTGAFile& output, double dustDistance, const PictureStrip& strip, FrameCrew* crew,
+                                bool holdsPicture)
 {
+    PixelCoverage coverage;
+    coverage.Reset(std::min(strip.right, output.GetWidth() - 1) - strip.left + 1, output.GetHeight());
     const ElevationGrid& elevation = *settings_.elevation;
     const int width = settings_.outputWidth;
     const int height = settings_.outputHeight;

@@ -66,8 +66,8 @@ private:
     HeightPyramid* Heights(double dx, double dy, FrameCrew* crew);
     // One walk of the frame for the strip's rows; its progress. holdsPicture:
     // a member other than the lead, which writes pixels only while holding the picture.
-    double DrawStrip(CTGAFile& output, double dustDistance, PixelCoverage& coverage, const PictureStrip& strip,
-                     FrameCrew* crew, bool holdsPicture);
+    double DrawStrip(CTGAFile& output, double dustDistance, const PictureStrip& strip, FrameCrew* crew,
+                     bool holdsPicture);
 
     AppContext& context_;
     Projector& projector_;

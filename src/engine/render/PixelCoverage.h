@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -10,9 +9,8 @@ namespace vistagon {
 
 // Which pixels of a picture a triangle has reached, by image row and column,
 // and for tiles of kTileRows x kTileColumns pixels how many, so that a large
-// region is known taken from its tiles' counts. Threads drawing strips of one
-// picture share one: each marks the pixels of its own strip (whole tiles),
-// and looks at those only.
+// region is known taken from its tiles' counts. A thread drawing a strip of a
+// picture keeps one of its own for the strip's columns.
 class PixelCoverage {
 public:
     static constexpr int kTileRows = 4;
@@ -41,23 +39,17 @@ public:
         return static_cast<size_t>(imageRow / kTileRows) * static_cast<size_t>(tilesAcross_) +
                static_cast<size_t>(column / kTileColumns);
     }
-    bool Taken(size_t index) const { return Load(bytes_[index]) != 0; }
-    // Only the thread that draws the tile's strip takes its pixels.
+    bool Taken(size_t index) const { return bytes_[index] != 0; }
     void Take(size_t index, size_t tile)
     {
-        std::atomic_ref<uint8_t>(bytes_[index]).store(1, std::memory_order_relaxed);
-        std::atomic_ref<uint8_t>(tiles_[tile]).store(static_cast<uint8_t>(Load(tiles_[tile]) + 1),
-                                                     std::memory_order_relaxed);
+        bytes_[index] = 1;
+        ++tiles_[tile];
     }
     // Whether every pixel of columns left..right and image rows low..high
     // (inclusive, within the picture) is taken.
     bool RegionTaken(int left, int right, int low, int high) const;
 
 private:
-    static uint8_t Load(const uint8_t& value)
-    {
-        return std::atomic_ref<uint8_t>(const_cast<uint8_t&>(value)).load(std::memory_order_relaxed);
-    }
     bool PixelsTaken(int left, int right, int low, int high) const;
 
     int width_ = 0;
@@ -85,7 +77,7 @@ inline bool PixelCoverage::RegionTaken(int left, int right, int low, int high) c
         const bool wholeRows = rowHigh - rowLow == kTileRows - 1;
         for (int tileColumn = left / kTileColumns; tileColumn <= right / kTileColumns; ++tileColumn) {
             const int columnLow = std::max(left, tileColumn * kTileColumns);
-            if (Load(tiles_[Tile(columnLow, rowLow)]) == kTilePixels) continue;
+            if (tiles_[Tile(columnLow, rowLow)] == kTilePixels) continue;
             const int columnHigh = std::min(right, tileColumn * kTileColumns + kTileColumns - 1);
             if (wholeRows && columnHigh - columnLow == kTileColumns - 1) return false;
             if (!PixelsTaken(columnLow, columnHigh, rowLow, rowHigh)) return false;

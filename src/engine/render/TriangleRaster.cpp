@@ -192,7 +192,7 @@ bool TriangleRaster::BoundsTaken(double minX, double maxX, double minY, double m
     const int top = ClampedFloor(minY, firstRow_, lastRow_ + 1);
     const int bottom = ClampedFloor(maxY, firstRow_ - 1, lastRow_);
     if (left > right || top > bottom) return true;
-    return coverage_.RegionTaken(left, right, yMax_ - bottom, yMax_ - top);
+    return coverage_.RegionTaken(left - stripLeft_, right - stripLeft_, yMax_ - bottom, yMax_ - top);
 }
 
 // Only the left end is held at xMin and only the right at xMax: a span wholly outside stays empty.
@@ -267,7 +267,7 @@ void TriangleRaster::ShadeRow(int row, double leftEdge, double rightEdge, const 
     size_t taken = TakenIndex(column, row);
     for (; column <= right; ++column, pixel += 3, ++taken) {
         if (!coverage_.Taken(taken)) {
-            coverage_.Take(taken, coverage_.Tile(column, yMax_ - row));
+            coverage_.Take(taken, coverage_.Tile(column - stripLeft_, yMax_ - row));
             ShadePixel(pixel, column, row, nx, ny, nz, shading);
         }
         if (!shading.flat) {

@@ -35,7 +35,8 @@ public:
     // Clips to columns 0..xMax and rows 0..yMax; a pixel at row Y goes to image row yMax - Y.
     // Only the strip's pixels are written; every strip steps the edges alike,
     // so the strips together hold the bytes of the whole picture drawn by one.
-    // coverage: reset to the image's size; the rasters of one picture's strips share one.
+    // coverage: reset to the strip's columns (within the image) and the image's rows; it is
+    // the strip's own, so that threads drawing strips side by side write no cache line in common.
     TriangleRaster(CTGAFile& image, Projector& projector, const Vec4& light, int xMax, int yMax, bool highQuality,
                    PixelCoverage& coverage, PictureStrip strip = {});
 
@@ -84,7 +85,7 @@ private:
     int SpanStart(double leftEdge) const;
     int SpanEnd(double rightEdge) const;
     uint8_t* PixelAt(int column, int row) const;
-    size_t TakenIndex(int column, int row) const { return coverage_.Index(column, yMax_ - row); }
+    size_t TakenIndex(int column, int row) const { return coverage_.Index(column - stripLeft_, yMax_ - row); }
     Bgr Texel(int column, int row);
 
     CTGAFile& image_;

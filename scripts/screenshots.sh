@@ -6,7 +6,7 @@
 #
 # usage: scripts/screenshots.sh OUTPUT_FOLDER [BUILD_FOLDER]   (BUILD_FOLDER defaults to build)
 # SHOT_DELAY (seconds, default 5) is how long each program runs before its picture,
-# RENDER_DELAY (default 1) the same for the picture taken during the render.
+# RENDER_DELAY (default 2) the same for the picture taken during the render.
 set -eu
 
 [ $# -ge 1 ] || { echo "usage: $0 OUTPUT_FOLDER [BUILD_FOLDER]" >&2; exit 2; }
@@ -14,7 +14,7 @@ mkdir -p "$1"
 out=$(cd "$1" && pwd)
 build=$(cd "${2:-build}" && pwd)
 delay=${SHOT_DELAY:-5}
-render_delay=${RENDER_DELAY:-1}
+render_delay=${RENDER_DELAY:-2}
 for tool in xvfb-run import xdotool; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is needed (xvfb, imagemagick, xdotool)" >&2; exit 1; }
 done
@@ -65,9 +65,10 @@ shoot() {
         sh "$work/shoot.sh" "$out/$picture" "$wait_for" "$build/vistagon" --profile "${PROFILE:-$profile}" "$@")
 }
 
-# The fly-through in larger frames (without its mask, made for the small ones), so that
-# its Final batch run lasts long enough to be seen.
-sed -e 's/^AusBreite=.*/AusBreite=800/' -e 's/^AusHoehe=.*/AusHoehe=600/' \
+# The fly-through in larger frames (without its mask, made for the small ones), finer
+# cells and high quality, so that its Final batch run lasts long enough to be seen.
+sed -e 's/^AusBreite=.*/AusBreite=1200/' -e 's/^AusHoehe=.*/AusHoehe=800/' -e 's/^GenauRechnen=.*/GenauRechnen=1/' \
+    -e 's/^AusAuflX=.*/AusAuflX=768/' -e 's/^AusAuflY=.*/AusAuflY=768/' \
     -e 's/^MDateiVerwenden=.*/MDateiVerwenden=0/' -e 's/^AusDateiname=.*/AusDateiname=big%03d.tga/' "$work/demo/flythrough.vgs" >"$work/demo/big.vgs"
 shoot main-window.png "$delay" flythrough.vgs
 shoot rendering-window.png "$render_delay" big.vgs /final

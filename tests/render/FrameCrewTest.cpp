@@ -23,8 +23,8 @@ constexpr int kWidth = 96;
 constexpr int kHeight = 72;
 constexpr int kNodes = 161;
 
-// Rolling hills of 160 x 160 cells seen obliquely: far more cells than the
-// crew keeps in flight, so its batches go round several times.
+// Rolling hills of 160 x 160 cells seen obliquely, wide enough on the picture
+// that every strip of the crew draws terrain.
 struct ObliqueHills {
     TestContext t;
     std::unique_ptr<ElevationGrid> grid = test::MakeElevation(t.context, kNodes, kNodes, [](int x, int y) {

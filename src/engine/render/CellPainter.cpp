@@ -11,7 +11,7 @@ namespace vistagon {
 
 CellPainter::CellPainter(Projector& projector, TriangleTarget& target, const ElevationGrid& elevation, double dx,
                          double dy, const Vec4& observer, double dustDistance, FrameStatistics& statistics)
-    : projector_(projector), target_(&target), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
+    : projector_(projector), target_(target), stencil_(elevation, projector.zScale(), dx, dy, elevation.GetGridWidth() / dx), observer_(observer),
       dustDistance_(dustDistance), statistics_(statistics)
 {
 }
@@ -104,12 +104,12 @@ void CellPainter::DrawHalf(size_t a, size_t b, size_t c, double distance, double
     if (!sa.onScreen || !sb.onScreen || !sc.onScreen) return;
     ++statistics_.trianglesDrawn;
     RasterVertex vertices[3] = {{sa.x, sa.y, &pa, nullptr}, {sb.x, sb.y, &pb, nullptr}, {sc.x, sc.y, &pc, nullptr}};
-    if (target_->Hidden(vertices)) return;
+    if (target_.Hidden(vertices)) return;
     vertices[0].normal = &stencil_.Normal(static_cast<int>(a));
     vertices[1].normal = &stencil_.Normal(static_cast<int>(b));
     vertices[2].normal = &stencil_.Normal(static_cast<int>(c));
     if (fog < 0.0) fog = 1.0 - std::exp(-distance);
-    target_->Draw(vertices, fog);
+    target_.Draw(vertices, fog);
 }
 
 }  // namespace vistagon

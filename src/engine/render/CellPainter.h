@@ -25,8 +25,6 @@ public:
     void Paint(double x, double y, StencilStep step) override;
     CellRun LeftOutRun() const override;
     void PassedOver(long cells) override;
-    // Where the following cells' triangles go.
-    void SetTarget(TriangleTarget& target) { target_ = &target; }
     // Cells in blocks it hides are left out before their stencil is built; none: every cell is painted.
     void SetHiddenBlocks(HiddenBlocks* hidden) { hidden_ = hidden; }
 
@@ -46,7 +44,7 @@ private:
 
 
     Projector& projector_;
-    TriangleTarget* target_;
+    TriangleTarget& target_;
     CellStencil stencil_;
     Vec4 observer_;
     double dustDistance_;

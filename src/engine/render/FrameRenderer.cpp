@@ -67,9 +67,8 @@ void FrameRenderer::Draw(CTGAFile& output, double dustDistance, FrameCrew* crew,
     }
     const bool lead = member == 0;
     if (lead) ShowPercent(&context_.ui.Status(), 0);
-    if (HeightPyramid* heights = Heights(settings_.elevation->GetGridWidth() / settings_.divisionsX,
-                                         settings_.elevation->GetGridHeight() / settings_.divisionsY, crew))
-        crew->MeasureHeights(*heights);
+    const auto [dx, dy] = CellSize();
+    if (HeightPyramid* heights = Heights(dx, dy, crew)) crew->MeasureHeights(*heights);
     crew->Work([&](const PictureStrip& strip) {
         progress_ = DrawStrip(output, dustDistance, strip, crew, !lead);
         // The strips done so far as a share of what a whole walk shows.
@@ -93,10 +92,7 @@ double FrameRenderer::DrawStrip(CTGAFile& output, double dustDistance, const Pic
                           strip);
 
     const Vec4 observer = Observer();
-    const double gridWidth = elevation.GetGridWidth();
-    const double gridHeight = elevation.GetGridHeight();
-    const double dx = gridWidth / settings_.divisionsX;
-    const double dy = gridHeight / settings_.divisionsY;
+    const auto [dx, dy] = CellSize();
     CellPainter painter(projector_, raster, elevation, dx, dy, observer, dustDistance, statistics_);
     HeightPyramid* heights = Heights(dx, dy, crew);
     std::optional<HiddenBlocks> hidden;
@@ -108,13 +104,20 @@ double FrameRenderer::DrawStrip(CTGAFile& output, double dustDistance, const Pic
     if (holdsPicture) hold.emplace(*crew, painter);
     CellSink& cells = hold ? static_cast<CellSink&>(*hold) : painter;
 
-    const VisibleRegion region = FindVisibleRegion(projector_, width, height, gridWidth, gridHeight, observer);
+    const VisibleRegion region =
+        FindVisibleRegion(projector_, width, height, elevation.GetGridWidth(), elevation.GetGridHeight(), observer);
     const TraversalRects rects = SplitRegion(region, observer.x, observer.y, dx, dy);
     const double increment = 100.0 / ((settings_.divisionsX + 1) * (settings_.divisionsY + 1));
     TraversalPasses passes(context_.ui, cells, settings_.mode, rects, dx, dy, increment, statistics_,
                            crew != nullptr ? WalkProgress::Counted : WalkProgress::Shown);
     passes.Run();
     return passes.progress();
+}
+
+std::pair<double, double> FrameRenderer::CellSize() const
+{
+    const ElevationGrid& elevation = *settings_.elevation;
+    return {elevation.GetGridWidth() / settings_.divisionsX, elevation.GetGridHeight() / settings_.divisionsY};
 }
 
 Vec4 FrameRenderer::Observer() const

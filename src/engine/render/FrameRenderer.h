@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace vistagon {
 
@@ -60,6 +61,8 @@ public:
     void SetSkipHiddenBlocks(bool skip) { skipHidden_ = skip; }
 
 private:
+    // A cell's width and depth in terrain units.
+    std::pair<double, double> CellSize() const;
     // The observer splits the passes and measures the haze, a little off the eye.
     Vec4 Observer() const;
     // The crew's when drawing with one; none when not skipping.

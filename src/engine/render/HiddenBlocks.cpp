@@ -108,5 +108,4 @@ bool HiddenBlocks::BlockHidden(Level& level, int column, int row, int cells,
     return hidden != 0;
 }
 
-
 }  // namespace vistagon

@@ -13,8 +13,7 @@ struct RasterVertex {
     const Vec4* normal = nullptr;
 };
 
-// Where a cell's projected triangles go: straight into the picture, or into a
-// list that several threads draw from later.
+// Where a cell's projected triangles go: the picture, or a test's recorder.
 class TriangleTarget {
 public:
     virtual ~TriangleTarget() = default;
